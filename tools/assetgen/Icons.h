@@ -1,0 +1,18 @@
+// SPDX-License-Identifier: MIT
+// The ten 16 x 16 toolbar images, the 32 x 32 application icon and the
+// 32 x 32 hand cursor.
+#pragma once
+
+#include <vector>
+
+#include "Raster.h"
+
+namespace assetgen {
+
+std::vector<Raster> renderToolbarImages();
+Raster renderAppIcon();
+Raster renderHandCursor();
+constexpr int HandHotX = 6;
+constexpr int HandHotY = 0;
+
+}  // namespace assetgen

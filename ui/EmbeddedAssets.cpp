@@ -1,0 +1,106 @@
+// SPDX-License-Identifier: MIT
+#include "EmbeddedAssets.h"
+
+#include <QFile>
+#include <QHash>
+#include <QImage>
+#include <QtEndian>
+
+// The resources live in a static library; naming their initialiser keeps
+// the linker from dropping them.
+static void ensureLinked()
+{
+    static const bool done = [] {
+        Q_INIT_RESOURCE(assets);
+        return true;
+    }();
+    (void)done;
+}
+
+namespace zembra {
+
+namespace {
+
+// Cell pictures are stored as bare device-independent bitmaps, the form a
+// Windows bitmap resource takes; a 14-byte file header makes them BMP files.
+QImage decodeDib(const QByteArray& dib)
+{
+    if (dib.size() < 40)
+        return {};
+    const auto* header = reinterpret_cast<const uchar*>(dib.constData());
+    const quint32 headerSize = qFromLittleEndian<quint32>(header);
+    const quint16 bits = qFromLittleEndian<quint16>(header + 14);
+    quint32 colours = qFromLittleEndian<quint32>(header + 32);
+    if (colours == 0 && bits <= 8)
+        colours = 1u << bits;
+    const quint32 pixelOffset = 14 + headerSize + colours * 4;
+
+    QByteArray file(14, '\0');
+    file[0] = 'B';
+    file[1] = 'M';
+    qToLittleEndian<quint32>(static_cast<quint32>(14 + dib.size()), file.data() + 2);
+    qToLittleEndian<quint32>(pixelOffset, file.data() + 10);
+    file += dib;
+    return QImage::fromData(file, "BMP");
+}
+
+}  // namespace
+
+QByteArray EmbeddedAssets::bytes(const QString& path)
+{
+    ensureLinked();
+    QFile file(QStringLiteral(":/") + path.toLower());
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+const QPixmap* EmbeddedAssets::cellPicture(const QString& name)
+{
+    static QHash<QString, QPixmap> cache;
+    const QString key = name.toLower();
+    auto it = cache.find(key);
+    if (it == cache.end()) {
+        const QByteArray dib = bytes(QStringLiteral("pictures/") + key);
+        if (dib.isEmpty())
+            return nullptr;
+        it = cache.insert(key, QPixmap::fromImage(decodeDib(dib)));
+    }
+    return &it.value();
+}
+
+QByteArray EmbeddedAssets::sound(const QString& name)
+{
+    // QByteArray shares the data; the cache keeps it alive for playback.
+    static QHash<QString, QByteArray> cache;
+    const QString key = name.toLower();
+    auto it = cache.find(key);
+    if (it == cache.end())
+        it = cache.insert(key, bytes(QStringLiteral("sounds/") + key));
+    return it.value();
+}
+
+QPixmap EmbeddedAssets::background()
+{
+    ensureLinked();
+    return QPixmap(QStringLiteral(":/pictures/mainback"), "BMP");
+}
+
+QIcon EmbeddedAssets::toolbarImage(int index)
+{
+    ensureLinked();
+    return QIcon(QPixmap(QStringLiteral(":/toolbar/%1").arg(index), "PNG"));
+}
+
+QIcon EmbeddedAssets::applicationIcon()
+{
+    return QIcon(applicationIconImage());
+}
+
+QPixmap EmbeddedAssets::applicationIconImage()
+{
+    ensureLinked();
+    return QPixmap(QStringLiteral(":/icons/mainicon"), "ICO");
+}
+
+}  // namespace zembra

@@ -1,0 +1,18 @@
+// SPDX-License-Identifier: MIT
+// The game's fonts with fallbacks that give Simplified Chinese glyphs on
+// every desktop: without a Chinese (PRC) face named, fontconfig would pick
+// Japanese glyph shapes for the Chinese texts.
+#pragma once
+
+#include <QFont>
+
+namespace zembra::fonts {
+
+// "宋体": SimSun where it exists, else a Song or CJK SC face.
+QFont song(int pixelSize, bool bold = false);
+// Arial: Arial, else Liberation Sans, with a CJK SC face for Chinese glyphs.
+QFont arial(int pixelSize, bool bold = false, bool underline = false);
+// Verdana, else a close sans face, with a CJK SC face for Chinese glyphs.
+QFont verdana(int pixelSize, bool underline = false);
+
+}  // namespace zembra::fonts

@@ -1,0 +1,89 @@
+// SPDX-License-Identifier: MIT
+#include "SdlSoundPlayer.h"
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+
+#ifdef __linux__
+#include <dlfcn.h>
+#endif
+
+namespace zembra {
+
+namespace {
+
+constexpr int kChannel = 0;
+
+#ifdef __linux__
+void ignoreAlsaMessage(const char*, int, const char*, int, const char*, ...) {}
+
+// ALSA prints its complaints about missing sound cards straight to the
+// console while SDL probes it; a game without audio should stay quiet.
+void silenceAlsa()
+{
+    using Handler = void (*)(const char*, int, const char*, int, const char*, ...);
+    using SetHandler = int (*)(Handler);
+    // Kept loaded: SDL opens the same library and the handler must stay.
+    void* alsa = dlopen("libasound.so.2", RTLD_LAZY | RTLD_LOCAL);
+    if (!alsa)
+        return;
+    if (auto set = reinterpret_cast<SetHandler>(dlsym(alsa, "snd_lib_error_set_handler")))
+        set(&ignoreAlsaMessage);
+}
+#else
+void silenceAlsa() {}
+#endif
+
+}  // namespace
+
+SdlSoundPlayer::~SdlSoundPlayer()
+{
+    if (!open_)
+        return;
+    Mix_HaltChannel(-1);
+    for (Mix_Chunk* c : std::as_const(chunks_))
+        Mix_FreeChunk(c);
+    Mix_CloseAudio();
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+}
+
+bool SdlSoundPlayer::open()
+{
+    if (tried_)
+        return open_;
+    tried_ = true;
+    // The window toolkit owns signals and the event loop; SDL only mixes.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Zembra");
+    silenceAlsa();
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
+        return false;
+    if (Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 1024) != 0) {
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        return false;
+    }
+    Mix_AllocateChannels(1);
+    open_ = true;
+    return true;
+}
+
+Mix_Chunk* SdlSoundPlayer::chunk(const QString& name, const QByteArray& wav)
+{
+    auto it = chunks_.find(name);
+    if (it != chunks_.end())
+        return it.value();
+    SDL_RWops* rw = SDL_RWFromConstMem(wav.constData(), static_cast<int>(wav.size()));
+    Mix_Chunk* c = rw ? Mix_LoadWAV_RW(rw, 1) : nullptr;
+    chunks_.insert(name, c);
+    return c;
+}
+
+void SdlSoundPlayer::play(const QString& name, const QByteArray& wav)
+{
+    if (wav.isEmpty() || !open())
+        return;
+    if (Mix_Chunk* c = chunk(name, wav))
+        Mix_PlayChannel(kChannel, c, 0);  // replaces whatever the channel plays
+}
+
+}  // namespace zembra

@@ -1,0 +1,18 @@
+// SPDX-License-Identifier: MIT
+// Plays complete in-memory WAVE images, one at a time: a new sound cuts the
+// one playing. Where there is no audio output, playing does nothing.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace zembra {
+
+class SoundPlayer {
+public:
+    virtual ~SoundPlayer() = default;
+    // Returns at once; `wav` stays valid for the life of the process.
+    virtual void play(const QString& name, const QByteArray& wav) = 0;
+};
+
+}  // namespace zembra

@@ -1,0 +1,58 @@
+// SPDX-License-Identifier: MIT
+#include "UnitFormAbout.h"
+
+#include <QScreen>
+
+#include "EmbeddedAssets.h"
+#include "Fonts.h"
+#include "ui_UnitFormAbout.h"
+
+namespace zembra {
+
+namespace {
+
+// A label that sizes itself to its text, keeping its right edge when it is
+// right-aligned and its left edge otherwise.
+void sizeToText(QLabel* label)
+{
+    const QSize size = label->sizeHint();
+    QRect g = label->geometry();
+    if (label->alignment() & Qt::AlignRight)
+        g.setLeft(g.right() + 1 - size.width());
+    else
+        g.setWidth(size.width());
+    g.setHeight(size.height());
+    label->setGeometry(g);
+}
+
+}  // namespace
+
+TFormAbout::TFormAbout(QWidget* owner) : FixedDialog(owner), ui_(std::make_unique<Ui::TFormAbout>())
+{
+    ui_->setupUi(this);
+    setFont(fonts::arial(12));
+    for (TURLLabel* link : {ui_->URLLabel4, ui_->URLLabel1})
+        link->setFont(fonts::verdana(11, true));
+    ui_->Label1->setFont(fonts::arial(13, true));
+    QPalette caption = ui_->Label1->palette();
+    caption.setColor(QPalette::WindowText, caption.color(QPalette::ButtonText));
+    ui_->Label1->setPalette(caption);
+    ui_->Image1->setPixmap(EmbeddedAssets::applicationIconImage());
+    for (QLabel* label : {ui_->Label5, ui_->Label1, ui_->Label2})
+        sizeToText(label);
+    finishLayout(ui_->Button1);
+}
+
+TFormAbout::~TFormAbout() = default;
+
+void TFormAbout::showEvent(QShowEvent* event)
+{
+    // Always in the middle of the desktop, wherever the main window is.
+    if (const QScreen* screen = this->screen()) {
+        const QRect desktop = screen->availableGeometry();
+        move(desktop.center() - QPoint(width() / 2, height() / 2));
+    }
+    FixedDialog::showEvent(event);
+}
+
+}  // namespace zembra
