@@ -56,18 +56,21 @@ void TMainForm::setUpToolbar()
 void TMainForm::setUpMenu()
 {
     Ui::TMainForm& f = *ui_;
+    // The row-clear effect, music, advanced blocks and the rotation
+    // direction are settings without a menu entry: their items hold the
+    // marks but are never shown. (Qt would also disable a hidden action, and
+    // N22's enabled state must follow the game.)
     popup_ = new QMenu(this);
     popup_->setObjectName(QStringLiteral("MainPopupMenu"));
-    popup_->addActions({f.N3, f.N9, f.N10, f.N22});
+    popup_->addAction(f.N10);
     popup_->addSeparator()->setObjectName(QStringLiteral("N17"));
     QMenu* speed = popup_->addMenu(QStringLiteral("速度设置"));
     speed->menuAction()->setObjectName(QStringLiteral("N13"));
     speed->addAction(f.N14);
     speed->addSeparator()->setObjectName(QStringLiteral("N16"));
     speed->addActions({f.N15, f.N21, f.N31, f.N41, f.N51});
-    QMenu* direction = popup_->addMenu(QStringLiteral("旋转方向"));
+    auto* direction = new QMenu(QStringLiteral("旋转方向"), this);
     direction->menuAction()->setObjectName(QStringLiteral("N7"));
-    direction->menuAction()->setVisible(false);
     direction->addActions({f.N20, f.N19});
 
     // Clicking the checked item of a group unchecks it and leaves the group

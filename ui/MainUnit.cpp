@@ -19,6 +19,16 @@ namespace zembra {
 
 namespace {
 
+// The instructions keep their carriage returns and tabs, which a stored
+// layout cannot hold (the layout compiler drops carriage returns).
+const char* const kInstructions =
+    "这是非常传统经典的游戏，游戏主要控制：\r\r键\t 说 明\r\r←\t 控制方块向左移动，每次\r                 移动一个单元格\r\r→\t "
+    "控制方块向右移动，每次\r                 移动一个单元格\r\r↓\t 使方块加速下落。\r         高级方块模式中的功能键。\r "
+    "\rSpace键  使方块直接并且正常\r（Ctrl） 落到画面底部堆积。 \r         （可使穿透效果实效）\r\r方向键↑ "
+    "使方块顺时针90°旋转 \r\r小提示：\r     游戏中消层可获取相应的分数，每得\r1000分将加1颗星。每 10 颗星提升一个等\r级！"
+    "速度相应增加！\r\r    更多的功能，帮助。\r            请点击右键，进入右键菜单！\r\r\r          欢迎使用！版本信息 "
+    "2.0.0523\r      \r2.0版本主要更新：\r\r   1.增加高级方块模式.\r   2.优化方块掉落顺序.";
+
 void paintText(QWidget* w, const QColor& colour)
 {
     QPalette p = w->palette();
@@ -59,6 +69,7 @@ void TMainForm::setUpControls()
     paintText(ui_->name, QColor(255, 0, 255));
     ui_->Labelsoure->setFont(fonts::song(13, true));
     paintText(ui_->Labelsoure, QColor(0, 255, 0));
+    ui_->Labelxinxi->setText(QString::fromUtf8(kInstructions));
     ui_->Labelxinxi->setFont(fonts::song(12));
     QPalette info = ui_->Labelxinxi->palette();
     info.setColor(QPalette::Window, Qt::black);

@@ -1,0 +1,33 @@
+# SPDX-License-Identifier: MIT
+# Two targets that do everything on a fresh Debian 12 or Ubuntu 22.04+:
+#   make run   installs what is missing, builds and starts the game
+#   make test  installs what is missing, builds and runs every test headless
+BUILD ?= build
+PACKAGES = cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev \
+           libsdl2-mixer-dev libgtest-dev fonts-noto-cjk fonts-liberation fonts-dejavu-core \
+           xvfb xauth xdotool x11-utils imagemagick pulseaudio pulseaudio-utils python3 \
+           desktop-file-utils appstream
+SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
+
+.PHONY: run test build deps clean
+
+deps:
+	@missing=$$(for p in $(PACKAGES); do dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q 'ok installed' || echo $$p; done); \
+	if [ -n "$$missing" ]; then \
+		echo "Installing:" $$missing; \
+		$(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get update -qq && \
+		$(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $$missing; \
+	fi
+
+build: deps
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD)
+
+run: build
+	./$(BUILD)/zembra
+
+test: build
+	cd $(BUILD) && ctest --output-on-failure -j2
+
+clean:
+	rm -rf $(BUILD)

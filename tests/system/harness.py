@@ -1,0 +1,247 @@
+# SPDX-License-Identifier: MIT
+"""What the system tests share: a private X server and sound server, the real
+game started on them, its window found, looked at and typed into, and the
+sound server's output recorded."""
+import array
+import os
+import shutil
+import signal
+import subprocess
+import tempfile
+import time
+import unittest
+
+BUILD = os.environ.get("ZEMBRA_BUILD", os.path.join(os.path.dirname(__file__), "..", "..", "build"))
+GAME = os.environ.get("ZEMBRA_EXE", os.path.join(BUILD, "zembra"))
+PROBE = os.environ.get("ZEMBRA_SOUND_PROBE", os.path.join(BUILD, "tests", "system", "sound_probe"))
+RATE = 44100
+
+
+def wait_for(predicate, timeout=10.0, step=0.05):
+    end = time.monotonic() + timeout
+    while time.monotonic() < end:
+        value = predicate()
+        if value:
+            return value
+        time.sleep(step)
+    return predicate()
+
+
+class Desktop:
+    """An Xvfb display and a PulseAudio server with a null sink, both private."""
+
+    def __init__(self, sound=True, size="1024x768"):
+        self.tmp = tempfile.mkdtemp(prefix="zembra-system-")
+        os.chmod(self.tmp, 0o700)
+        self.env = dict(os.environ)
+        for k in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "PULSE_SERVER", "QT_SCALE_FACTOR"):
+            self.env.pop(k, None)
+        self.env.update({"XDG_RUNTIME_DIR": self.tmp, "HOME": self.tmp, "QT_LOGGING_RULES": "qt.qpa.*=false"})
+        r, w = os.pipe()
+        self.xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(w), "-screen", "0", size + "x24", "-nolisten", "tcp"],
+                                     pass_fds=(w,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(w)
+        with os.fdopen(r) as f:
+            self.env["DISPLAY"] = ":" + f.readline().strip()
+        self.pulse = None
+        self.silence = None
+        if sound:
+            self.pulse = subprocess.Popen(
+                ["pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1", "--disable-shm=yes",
+                 "--load=module-null-sink sink_name=zembra rate=%d" % RATE, "--load=module-native-protocol-unix"],
+                env=self.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            if not wait_for(lambda: os.path.exists(os.path.join(self.tmp, "pulse", "native"))):
+                raise RuntimeError("the sound server did not start")
+            # A stream of silence keeps the sink running, so recordings start
+            # at once instead of losing what plays while the sink wakes up.
+            self.silence = subprocess.Popen(
+                ["pacat", "--playback", "--device=zembra", "--raw", "--format=s16le", "--rate=%d" % RATE,
+                 "--channels=1", "--latency-msec=50", "/dev/zero"],
+                env=self.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            # The first recording after the server starts loses most of its data.
+            self.record(0.5)
+            self.record(0.5)
+
+    def run(self, *args, **kw):
+        return subprocess.run(list(args), env=self.env, capture_output=True, text=True, **kw)
+
+    def record_start(self):
+        path = os.path.join(self.tmp, "rec-%d.raw" % time.monotonic_ns())
+        proc = subprocess.Popen(["parecord", "--raw", "--latency-msec=50", "--device=zembra.monitor",
+                                 "--format=s16le", "--rate=%d" % RATE, "--channels=1", path],
+                                env=self.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        time.sleep(0.3)
+        return proc, path
+
+    def record_stop(self, handle):
+        proc, path = handle
+        time.sleep(0.2)
+        proc.send_signal(signal.SIGINT)
+        proc.wait(timeout=5)
+        samples = array.array("h")
+        with open(path, "rb") as f:
+            samples.frombytes(f.read())
+        return samples
+
+    def record(self, seconds):
+        h = self.record_start()
+        time.sleep(seconds)
+        return self.record_stop(h)
+
+    def close(self):
+        for p in (self.silence, self.pulse, self.xvfb):
+            if p and p.poll() is None:
+                p.terminate()
+                try:
+                    p.wait(timeout=5)
+                except subprocess.TimeoutExpired:
+                    p.kill()
+        shutil.rmtree(self.tmp, ignore_errors=True)
+
+
+def sounding_spans(samples, threshold=20, window=88, gap=0.05):
+    """Spans (start, end) in seconds where the 2 ms peak is above threshold;
+    spans less than `gap` apart are joined."""
+    spans = []
+    for i in range(0, len(samples), window):
+        chunk = samples[i:i + window]
+        if chunk and max(max(chunk), -min(chunk)) > threshold:
+            t0, t1 = i / RATE, (i + len(chunk)) / RATE
+            if spans and t0 - spans[-1][1] <= gap:
+                spans[-1] = (spans[-1][0], t1)
+            else:
+                spans.append((t0, t1))
+    return spans
+
+
+def total_sounding(samples, **kw):
+    spans = sounding_spans(samples, **kw)
+    return (spans[-1][1] - spans[0][0]) if spans else 0.0
+
+
+class Game:
+    """The real executable on a Desktop."""
+
+    def __init__(self, desktop, extra_env=None):
+        self.desktop = desktop
+        env = dict(desktop.env)
+        env.update(extra_env or {})
+        self.log = open(os.path.join(desktop.tmp, "game.log"), "w+")
+        self.proc = subprocess.Popen([GAME], env=env, stdout=self.log, stderr=subprocess.STDOUT)
+        self.window = wait_for(self._find, timeout=15)
+        if not self.window:
+            raise RuntimeError("no window titled Zembra appeared")
+        self.desktop.run("xdotool", "windowfocus", "--sync", self.window)
+        # The first frame: the background's grey frame is drawn.
+        wait_for(lambda: self.screenshot().at(2, 300) != (0, 0, 0) and self.screenshot().at(2, 300) != (255, 255, 255),
+                 timeout=10)
+
+    def _find(self):
+        out = self.desktop.run("xdotool", "search", "--onlyvisible", "--name", "^Zembra$").stdout.split()
+        return out[0] if out else None
+
+    def geometry(self):
+        info = self.desktop.run("xwininfo", "-id", self.window).stdout
+        values = {}
+        for line in info.splitlines():
+            line = line.strip()
+            for key in ("Absolute upper-left X", "Absolute upper-left Y", "Width", "Height"):
+                if line.startswith(key + ":"):
+                    values[key] = int(line.split(":")[1])
+        return values
+
+    def title(self):
+        return self.desktop.run("xdotool", "getwindowname", self.window).stdout.strip()
+
+    def keys(self, *keys, delay=0.05):
+        self.desktop.run("xdotool", "windowfocus", "--sync", self.window)
+        for k in keys:
+            self.desktop.run("xdotool", "key", k)
+            time.sleep(delay)
+
+    def screenshot(self, path=None):
+        """The window's pixels as (width, height, bytes of RGB)."""
+        out = subprocess.run(["import", "-window", self.window, "-depth", "8", "ppm:-"], env=self.desktop.env,
+                             capture_output=True, check=True).stdout
+        if path:
+            with open(path, "wb") as f:
+                f.write(out)
+        return parse_ppm(out)
+
+    def alive(self):
+        return self.proc.poll() is None
+
+    def output(self):
+        self.log.flush()
+        self.log.seek(0)
+        return self.log.read()
+
+    def close(self):
+        if self.alive():
+            self.proc.terminate()
+            try:
+                self.proc.wait(timeout=5)
+            except subprocess.TimeoutExpired:
+                self.proc.kill()
+        self.log.close()
+
+
+def parse_ppm(data):
+    parts = []
+    i = 0
+    while len(parts) < 4:
+        while data[i:i + 1].isspace():
+            i += 1
+        j = i
+        while not data[j:j + 1].isspace():
+            j += 1
+        parts.append(data[i:j])
+        i = j
+    i += 1
+    w, h = int(parts[1]), int(parts[2])
+    return Picture(w, h, data[i:i + w * h * 3])
+
+
+class Picture:
+    def __init__(self, w, h, rgb):
+        self.w, self.h, self.rgb = w, h, rgb
+
+    def at(self, x, y):
+        o = (y * self.w + x) * 3
+        return tuple(self.rgb[o:o + 3])
+
+    def count(self, x0, y0, x1, y1, predicate):
+        return sum(1 for y in range(y0, y1) for x in range(x0, x1) if predicate(self.at(x, y)))
+
+
+# Well geometry in window coordinates.
+WELL_X, WELL_Y, CELL = 109, 58, 20
+
+
+def cell_centre(c, r):
+    return WELL_X + (c - 1) * CELL + 10, WELL_Y + (r - 1) * CELL + 10
+
+
+def well_occupancy(pic):
+    """21 strings of 12: '#' where a cell shows a picture, '.' where it is black."""
+    rows = []
+    for r in range(1, 22):
+        row = ""
+        for c in range(1, 13):
+            x, y = cell_centre(c, r)
+            row += "." if pic.at(x, y) == (0, 0, 0) and pic.at(x - 6, y - 6) == (0, 0, 0) else "#"
+        rows.append(row)
+    return rows
+
+
+class SystemTest(unittest.TestCase):
+    sound = True
+
+    def setUp(self):
+        self.desktop = Desktop(sound=self.sound)
+        self.addCleanup(self.desktop.close)
+
+    def start_game(self, extra_env=None):
+        game = Game(self.desktop, extra_env)
+        self.addCleanup(game.close)
+        return game

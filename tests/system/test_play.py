@@ -1,0 +1,59 @@
+# SPDX-License-Identifier: MIT
+"""A game played with real key presses from start to game over."""
+import time
+import unittest
+
+from harness import SystemTest, sounding_spans, well_occupancy, wait_for, cell_centre
+
+
+class PlayTest(SystemTest):
+    def test_start_drop_until_game_over(self):
+        game = self.start_game()
+        time.sleep(0.5)  # the audio output opens after the first frame
+        rec = self.desktop.record_start()
+        game.keys("F2")
+        time.sleep(0.15)
+        first = well_occupancy(game.screenshot())
+        cells = [(r, c) for r, row in enumerate(first) for c, ch in enumerate(row) if ch == "#"]
+        self.assertIn(len(cells), (4,), first)
+        self.assertTrue(all(4 <= c <= 7 for _, c in cells), first)  # columns 5..8
+        self.assertTrue(min(r for r, _ in cells) <= 1, first)  # at the top
+        # Drop piece after piece until the well is full.
+        for _ in range(60):
+            game.keys("space", delay=0.02)
+            time.sleep(0.56)
+            pic = game.screenshot()
+            if pic.count(120, 215, 330, 240, lambda p: p[0] > 200 and p[1] < 60 and p[2] < 60) > 100:
+                break
+        time.sleep(3.2)
+        samples = self.desktop.record_stop(rec)
+        pic = game.screenshot("/tmp/zembra-game-over.ppm")
+        # The banner: bright red text over the middle of the well.
+        red = pic.count(109, 208, 350, 250, lambda p: p[0] > 200 and p[1] < 60 and p[2] < 60)
+        self.assertGreater(red, 300, "GAME  OVER is shown")
+        # Every occupied cell is grey.
+        occupied = well_occupancy(pic)
+        greys = 0
+        for r, row in enumerate(occupied):
+            for c, ch in enumerate(row):
+                if ch == "#":
+                    x, y = cell_centre(c + 1, r + 1)
+                    if 208 <= y <= 250:
+                        continue  # under the banner
+                    p = pic.at(x, y)
+                    self.assertTrue(abs(p[0] - p[1]) < 8 and abs(p[1] - p[2]) < 8, (r, c, p))
+                    greys += 1
+        self.assertGreater(greys, 20)
+        # Heard: the start jingle, landings, and the game-over phrase at the end.
+        spans = sounding_spans(samples, gap=0.02)
+        self.assertGreater(len(spans), 5, spans)
+        first_span = spans[0][1] - spans[0][0]
+        self.assertGreater(first_span, 0.3, "the start jingle (cut by the first landing)")
+        landings = [s for s in spans[1:-1] if 0.25 <= s[1] - s[0] <= 0.45]
+        self.assertGreater(len(landings), 3, spans)
+        last = spans[-1][1] - spans[-1][0]
+        self.assertAlmostEqual(last, 2.905, delta=0.3)
+
+
+if __name__ == "__main__":
+    unittest.main()

@@ -1,0 +1,47 @@
+# SPDX-License-Identifier: MIT
+"""The real sound player on a real sound server, heard through a recording
+of the null sink."""
+import subprocess
+import unittest
+
+from harness import PROBE, SystemTest, sounding_spans, total_sounding
+
+DURATIONS = {"start": 1.335, "pause": 0.543, "next": 3.879, "lose": 2.905, "turn": 0.086,
+             "down": 0.369, "xc": 2.055, "xa": 0.227, "ct": 0.964}
+
+
+class SoundTest(SystemTest):
+    def play(self, *sounds, hold=600):
+        rec = self.desktop.record_start()
+        result = self.desktop.run(PROBE, *sounds, "--hold", str(hold), timeout=30)
+        samples = self.desktop.record_stop(rec)
+        self.assertEqual(result.returncode, 0, result.stderr)
+        return samples
+
+    def test_every_sound_plays_in_full(self):
+        for name, seconds in DURATIONS.items():
+            with self.subTest(sound=name):
+                samples = self.play("%s@0" % name, hold=int(seconds * 1000) + 500)
+                heard = total_sounding(samples)
+                self.assertAlmostEqual(heard, seconds, delta=max(0.1 * seconds, 0.012),
+                                       msg="%s: heard %.3f s of %.3f s" % (name, heard, seconds))
+
+    def test_a_new_sound_cuts_the_playing_one(self):
+        samples = self.play("lose@0", "turn@600", hold=3000)
+        spans = sounding_spans(samples, gap=0.3)
+        heard = spans[-1][1] - spans[0][0]
+        self.assertLess(heard, 1.0, "the game-over phrase was cut by the click")
+        self.assertGreater(heard, 0.55)
+
+    def test_no_sound_server_is_silent_and_quiet(self):
+        env = dict(self.desktop.env)
+        env["XDG_RUNTIME_DIR"] = self.desktop.tmp + "/nowhere"
+        env["PULSE_SERVER"] = "unix:/nonexistent"
+        result = subprocess.run([PROBE, "start@0", "--hold", "200"], env=env, capture_output=True, text=True,
+                                timeout=30)
+        self.assertIn(result.returncode, (0, 3))
+        self.assertNotIn("ALSA", result.stderr)
+
+
+if __name__ == "__main__":
+    unittest.main()

@@ -1,0 +1,50 @@
+# SPDX-License-Identifier: MIT
+"""The real game on a real X server: the window and what it shows at start."""
+import unittest
+
+from harness import SystemTest, well_occupancy
+
+
+class WindowTest(SystemTest):
+    sound = False
+
+    def test_window_title_size_and_first_frame(self):
+        game = self.start_game()
+        self.assertEqual(game.title(), "Zembra")
+        g = game.geometry()
+        self.assertEqual((g["Width"], g["Height"]), (367, 491))
+        pic = game.screenshot()
+        self.assertEqual((pic.w, pic.h), (367, 491))
+        # The well is black all over, and so are the preview boxes.
+        self.assertEqual(well_occupancy(pic), ["." * 12] * 21)
+        black = pic.count(109, 58, 350, 478, lambda p: p == (0, 0, 0))
+        self.assertGreater(black, 0.99 * 241 * 420)
+        self.assertEqual(pic.count(13, 60, 90, 150, lambda p: p != (0, 0, 0)), 0)
+        # The level name "一级" in fuchsia over box 4.
+        fuchsia = pic.count(20, 408, 93, 422, lambda p: p[0] > 180 and p[2] > 180 and p[1] < 90)
+        self.assertGreater(fuchsia, 15)
+        # No star yet, no score.
+        self.assertEqual(pic.count(16, 427, 91, 457, lambda p: p[0] > 150 and p[1] < 80), 0)
+        # The toolbar: button face with dark captions and blue images.
+        toolbar = [pic.at(x, y) for y in range(0, 45) for x in range(0, 367)]
+        self.assertGreater(len(set(toolbar)), 20)
+        blue = sum(1 for p in toolbar if p[2] > 150 and p[0] < 120)
+        self.assertGreater(blue, 50)
+        self.assertEqual(game.output().strip(), "", "nothing on the console")
+
+    def test_window_tells_the_window_manager_its_size_is_fixed(self):
+        game = self.start_game()
+        hints = self.desktop.run("xprop", "-id", game.window, "WM_NORMAL_HINTS").stdout
+        self.assertIn("program specified minimum size: 367 by 491", hints)
+        self.assertIn("program specified maximum size: 367 by 491", hints)
+
+    def test_e_quits_at_once(self):
+        game = self.start_game()
+        game.keys("F2")
+        game.keys("e")
+        game.proc.wait(timeout=5)
+        self.assertEqual(game.proc.returncode, 0)
+
+
+if __name__ == "__main__":
+    unittest.main()
