@@ -38,6 +38,7 @@ void silenceAlsa() {}
 
 SdlSoundPlayer::~SdlSoundPlayer()
 {
+    finishOpening();
     if (!open_)
         return;
     Mix_HaltChannel(-1);
@@ -47,8 +48,23 @@ SdlSoundPlayer::~SdlSoundPlayer()
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }
 
+void SdlSoundPlayer::openInBackground()
+{
+    if (tried_ || opener_.joinable())
+        return;
+    opener_ = std::thread([this] { open(); });
+}
+
+void SdlSoundPlayer::finishOpening()
+{
+    if (opener_.joinable())
+        opener_.join();
+}
+
 bool SdlSoundPlayer::open()
 {
+    if (opener_.joinable() && opener_.get_id() != std::this_thread::get_id())
+        finishOpening();
     if (tried_)
         return open_;
     tried_ = true;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QHash>
+#include <thread>
 
 #include "SoundPlayer.h"
 
@@ -21,11 +22,17 @@ public:
     // Opens the audio output ahead of the first sound; safe to call again.
     // Returns whether an output is open.
     bool open();
+    // Opens the audio output on a worker thread, so that the window does not
+    // wait for the sound server; the first sound waits for it if need be.
+    void openInBackground();
     void play(const QString& name, const QByteArray& wav) override;
 
 private:
     Mix_Chunk* chunk(const QString& name, const QByteArray& wav);
 
+    void finishOpening();
+
+    std::thread opener_;
     bool tried_ = false;
     bool open_ = false;
     QHash<QString, Mix_Chunk*> chunks_;

@@ -2,7 +2,6 @@
 // Program start: the application, the main window, the message loop.
 #include <QApplication>
 #include <QScreen>
-#include <QTimer>
 
 #include "MainUnit.h"
 #include "SdlSoundPlayer.h"
@@ -17,9 +16,7 @@ int main(int argc, char** argv)
     zembra::TMainForm MainForm(sound);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         MainForm.move(screen->availableGeometry().center() - MainForm.rect().center());
+    sound.openInBackground();
     MainForm.show();
-    // The audio output opens once the window is up, so start-up does not
-    // wait for the sound server.
-    QTimer::singleShot(0, &MainForm, [&sound] { sound.open(); });
     return QApplication::exec();
 }
