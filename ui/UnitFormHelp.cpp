@@ -42,4 +42,12 @@ TFormHelp::TFormHelp(QWidget* owner) : FixedDialog(owner), ui_(std::make_unique<
 
 TFormHelp::~TFormHelp() = default;
 
+void TFormHelp::showEvent(QShowEvent* event)
+{
+    // Over the middle of the main window, wherever it has been dragged.
+    if (const QWidget* owner = parentWidget())
+        move(owner->geometry().center() - QPoint(width() / 2, height() / 2));
+    FixedDialog::showEvent(event);
+}
+
 }  // namespace zembra

@@ -20,6 +20,9 @@ public:
 
     Ui::TFormHelp& form() { return *ui_; }
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     std::unique_ptr<Ui::TFormHelp> ui_;
 };

@@ -12,6 +12,7 @@
 #include "UiTests.h"
 #include "URLLabel.h"
 #include "UnitFormAbout.h"
+#include "LinedLabel.h"
 #include "UnitFormHelp.h"
 #include "ui_UnitFormAbout.h"
 #include "ui_UnitFormHelp.h"
@@ -130,6 +131,10 @@ private slots:
             QCOMPARE(f.Label4->text(), QStringLiteral("一级=10000以下\r\n二级=10000~20000\r\n三级=20000~30000\r\n"
                                                       "四级=30000~40000\r\n五级=40000~50000\r\n无敌=50000以上"));
             QCOMPARE(f.Label4->pos(), QPoint(16, 16));
+            // Every line fits its box, even with a tall Chinese face.
+            QVERIFY(f.Label3->linePitch() * 4 <= f.Label3->height());
+            QVERIFY(f.Label4->linePitch() * 6 <= f.Label4->height());
+            QVERIFY(f.Label4->linePitch() >= 12);
             QCOMPARE(f.Button1->geometry(), QRect(323, 264, 75, 25));
             QCOMPARE(d.focusWidget(), f.Button1);
         });

@@ -1,0 +1,100 @@
+# SPDX-License-Identifier: MIT
+"""The About and Help dialogs on a real X server, and a link handed to the
+desktop through xdg-open."""
+import os
+import stat
+import time
+import unittest
+
+from harness import SystemTest, wait_for
+
+VISITED = (0x82, 0x5F, 0x46)
+UNVISITED = (0x3C, 0x3C, 0x78)
+
+
+class DialogsTest(SystemTest):
+    sound = False
+
+    def click(self, window, x, y):
+        self.desktop.run("xdotool", "mousemove", "--window", window, str(x), str(y), "click", "1")
+
+    def find(self, title):
+        def look():
+            out = self.desktop.run("xdotool", "search", "--onlyvisible", "--name", "^%s$" % title).stdout.split()
+            return out[0] if out else None
+        return wait_for(look, timeout=10)
+
+    def geometry(self, window):
+        info = self.desktop.run("xwininfo", "-id", window).stdout
+        g = {}
+        for line in info.splitlines():
+            k, _, v = line.strip().partition(":")
+            if k in ("Absolute upper-left X", "Absolute upper-left Y", "Width", "Height"):
+                g[k] = int(v)
+        return g["Absolute upper-left X"], g["Absolute upper-left Y"], g["Width"], g["Height"]
+
+    def screen_size(self):
+        line = next(l for l in self.desktop.run("xdpyinfo").stdout.splitlines() if "dimensions:" in l)
+        w, h = line.split()[1].split("x")
+        return int(w), int(h)
+
+    def test_help_opens_over_the_main_window(self):
+        game = self.start_game()
+        self.desktop.run("xdotool", "windowmove", game.window, "40", "60")
+        time.sleep(0.3)
+        self.click(game.window, 174 + 26, 22)  # 帮助
+        help_window = self.find("帮助")
+        self.assertTrue(help_window)
+        x, y, w, h = self.geometry(help_window)
+        self.assertEqual((w, h), (408, 293))
+        mx, my, mw, mh = self.geometry(game.window)
+        self.assertLessEqual(abs((x + w / 2) - (mx + mw / 2)), 3)
+        self.assertLessEqual(abs((y + h / 2) - (my + mh / 2)), 3)
+        self.desktop.run("import", "-window", help_window, "-depth", "8", "/tmp/zembra-help.png")
+        self.desktop.run("xdotool", "key", "--window", help_window, "Escape")
+        time.sleep(0.3)
+        self.assertTrue(self.find("帮助"), "Escape does not close it")
+        self.desktop.run("xdotool", "windowfocus", "--sync", help_window)
+        self.desktop.run("xdotool", "key", "Return")
+        self.assertTrue(wait_for(lambda: not self.desktop.run(
+            "xdotool", "search", "--onlyvisible", "--name", "^帮助$").stdout.strip(), timeout=5))
+
+    def test_about_opens_in_the_middle_and_a_link_goes_to_the_desktop(self):
+        bin_dir = os.path.join(self.desktop.tmp, "bin")
+        os.makedirs(bin_dir)
+        log = os.path.join(self.desktop.tmp, "opened.txt")
+        opener = os.path.join(bin_dir, "xdg-open")
+        with open(opener, "w") as f:
+            f.write('#!/bin/sh\nprintf "%%s\\n" "$*" >> "%s"\n' % log)
+        os.chmod(opener, stat.S_IRWXU)
+        game = self.start_game({"PATH": bin_dir + os.pathsep + os.environ["PATH"]})
+        self.click(game.window, 226 + 17, 22)  # 关于
+        about = self.find("关于")
+        self.assertTrue(about)
+        x, y, w, h = self.geometry(about)
+        self.assertEqual((w, h), (340, 178))
+        sw, sh = self.screen_size()
+        self.assertLessEqual(abs((x + w / 2) - sw / 2), 3)
+        self.assertLessEqual(abs((y + h / 2) - sh / 2), 3)
+        self.desktop.run("import", "-window", about, "-depth", "8", "/tmp/zembra-about.png")
+
+        def link_colour_pixels(colour):
+            out = self.desktop.run("import", "-window", about, "-depth", "8", "-crop", "200x16+100+88", "txt:-").stdout
+            hexes = "#%02X%02X%02X" % colour
+            return out.count(hexes)
+
+        self.assertGreater(link_colour_pixels(UNVISITED), 20)
+        self.click(about, 110, 95)  # the web link
+        self.assertTrue(wait_for(lambda: os.path.exists(log), timeout=5), "xdg-open was started")
+        with open(log) as f:
+            self.assertEqual(f.read().strip(), "http://zembra.example.org/")
+        self.assertTrue(wait_for(lambda: link_colour_pixels(VISITED) > 20, timeout=5), "the link shows as visited")
+        self.assertEqual(link_colour_pixels(UNVISITED), 0)
+        self.click(about, 232 + 37, 144 + 12)  # 关闭
+        self.assertTrue(wait_for(lambda: not self.desktop.run(
+            "xdotool", "search", "--onlyvisible", "--name", "^关于$").stdout.strip(), timeout=5))
+        self.assertTrue(game.alive())
+
+
+if __name__ == "__main__":
+    unittest.main()

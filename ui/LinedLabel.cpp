@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: MIT
+#include "LinedLabel.h"
+
+#include <algorithm>
+#include <QPainter>
+#include <QRegularExpression>
+
+namespace zembra {
+
+int LinedLabel::linePitch() const
+{
+    // The first family of the font is the Latin face the layout names; the
+    // lines share out the label's height when it has room to spare.
+    QFont latin = font();
+    latin.setFamilies({font().families().value(0, font().family())});
+    const auto lines = static_cast<int>(lines_().size());
+    return std::max(QFontMetrics(latin).lineSpacing(), height() / std::max(1, lines));
+}
+
+QStringList LinedLabel::lines_() const
+{
+    return text().split(QRegularExpression(QStringLiteral("\r\n|\r|\n")));
+}
+
+void LinedLabel::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setPen(palette().color(foregroundRole()));
+    const int pitch = linePitch();
+    int y = 0;
+    for (const QString& line : lines_()) {
+        painter.drawText(QRect(0, y, width(), pitch), static_cast<int>(alignment()) | Qt::TextSingleLine, line);
+        y += pitch;
+    }
+}
+
+}  // namespace zembra
