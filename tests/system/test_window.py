@@ -1,5 +1,6 @@
 # SPDX-License-Identifier: MIT
 """The real game on a real X server: the window and what it shows at start."""
+import time
 import unittest
 
 from harness import SystemTest, well_occupancy
@@ -37,6 +38,28 @@ class WindowTest(SystemTest):
         hints = self.desktop.run("xprop", "-id", game.window, "WM_NORMAL_HINTS").stdout
         self.assertIn("program specified minimum size: 367 by 491", hints)
         self.assertIn("program specified maximum size: 367 by 491", hints)
+
+    def test_any_button_on_the_background_drags_the_window(self):
+        game = self.start_game()
+        for button in ("1", "2", "3"):
+            with self.subTest(button=button):
+                g0 = game.geometry()
+                x, y = g0["Absolute upper-left X"] + 40, g0["Absolute upper-left Y"] + 300
+                run = self.desktop.run
+                run("xdotool", "mousemove", str(x), str(y))
+                run("xdotool", "mousedown", button)
+                for step in range(1, 6):
+                    run("xdotool", "mousemove", str(x + 10 * step), str(y + 6 * step))
+                    time.sleep(0.03)
+                run("xdotool", "mouseup", button)
+                time.sleep(0.2)
+                g1 = game.geometry()
+                self.assertEqual((g1["Absolute upper-left X"] - g0["Absolute upper-left X"],
+                                  g1["Absolute upper-left Y"] - g0["Absolute upper-left Y"]), (50, 30))
+                if button == "3":
+                    menu = self.desktop.run("xdotool", "search", "--onlyvisible", "--class", "zembra").stdout.split()
+                    self.assertGreater(len(menu), 1, "the settings menu opened on release")
+                    run("xdotool", "key", "Escape")
 
     def test_e_quits_at_once(self):
         game = self.start_game()
