@@ -42,15 +42,23 @@ TEST_F(EngineTest, PlacePreviewCentresTheBoundingBox)
     EXPECT_EQ(TZembra::PlacePreview(17, 88, 142, 228, 51, 1), (Position{15, 177}));
 }
 
+namespace {
+// Shows `next` and `afterNext` in the two previews.
+void preview(TZembra& engine, int next, int afterNext)
+{
+    engine.NextShape = next;
+    engine.NextCount = ShapeCellCount(next);
+    engine.NextRecord = ShapeTable[next];
+    engine.NextNextShape = afterNext;
+    engine.NextNextCount = ShapeCellCount(afterNext);
+    engine.NextNextRecord = ShapeTable[afterNext];
+    engine.RefreshPreviews();
+}
+}  // namespace
+
 TEST_F(EngineTest, PreviewsShowNextInColourAndAfterNextInGrey)
 {
-    engine.NextShape = 1;
-    engine.NextCount = 4;
-    engine.NextRecord = ShapeTable[1];
-    engine.NextNextShape = 2;
-    engine.NextNextCount = 4;
-    engine.NextNextRecord = ShapeTable[2];
-    engine.RefreshPreviews();
+    preview(engine, 1, 2);
     for (int i = 1; i <= 4; ++i) {
         EXPECT_TRUE(nextImage(i).shown);
         EXPECT_EQ(nextImage(i).picture, "tt");
@@ -64,21 +72,13 @@ TEST_F(EngineTest, PreviewsShowNextInColourAndAfterNextInGrey)
 
     // A vertical bar in the next box, a five-cell piece after it, then a
     // single cell: images beyond the count are hidden again.
-    engine.NextShape = 2;
-    engine.NextRecord = ShapeTable[2];
-    engine.NextNextShape = 29;
-    engine.NextNextCount = 5;
-    engine.NextNextRecord = ShapeTable[29];
-    engine.RefreshPreviews();
+    preview(engine, 2, 29);
     for (int i = 1; i <= 4; ++i) {
         EXPECT_EQ(nextImage(i).left, 46);
         EXPECT_EQ(nextImage(i).top, 55 + 15 * (i - 1));
     }
     EXPECT_TRUE(afterNextImage(5).shown);
-    engine.NextNextShape = 51;
-    engine.NextNextCount = 1;
-    engine.NextNextRecord = ShapeTable[51];
-    engine.RefreshPreviews();
+    preview(engine, 2, 51);
     EXPECT_TRUE(afterNextImage(1).shown);
     for (int i = 2; i <= 25; ++i)
         EXPECT_FALSE(afterNextImage(i).shown) << i;
