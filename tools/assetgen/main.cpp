@@ -38,7 +38,14 @@ int main(int argc, char** argv)
     const auto toolbar = renderToolbarImages();
     for (std::size_t i = 0; i < toolbar.size(); ++i)
         ok &= write(dir / ("toolbar" + std::to_string(i) + ".png"), encodePng(toolbar[i]));
-    ok &= write(dir / "mainicon.ico", encodeIco16(renderAppIcon()));
+    const Raster icon = renderAppIcon();
+    ok &= write(dir / "mainicon.ico", encodeIco16(icon));
+    // The desktop's icon theme gets the same picture, scaled by whole pixels.
+    for (int size : {32, 64, 128}) {
+        Raster big(size, size);
+        big.blitScaled(icon, 0, 0, size, size);
+        ok &= write(dir / ("zembra-" + std::to_string(size) + ".png"), encodePng(big));
+    }
     ok &= write(dir / "handcursor.cur", encodeCur(renderHandCursor(), HandHotX, HandHotY));
     for (const SoundFormat& format : soundFormats())
         ok &= write(dir / (format.name + ".wav"), renderSound(format));
