@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Benchmarks, side by side in one run on this machine: start-up to the first
-# shown frame and resident memory of the game against a bare Qt window.
+# shown frame and resident memory of the game against a bare Qt window, CPU
+# and wake-ups while no game runs, then the in-process figures of
+# game_bench (CPU per key, fall periods, the wipe).
 # Usage: tests/bench/run.sh [BUILD_DIR] [RUNS]
 set -euo pipefail
 build=${1:-build}
@@ -33,3 +35,24 @@ bare_kib=$(awk '{ s += $2 } END { print s / NR }' "$tmp/bare")
 game_kib=$(awk '{ s += $2 } END { print s / NR }' "$tmp/game")
 awk -v b="$bare_ms" -v g="$game_ms" -v bk="$bare_kib" -v gk="$game_kib" 'BEGIN {
     printf "first frame: %.2fx the bare window; resident: +%.1f MiB\n", g / b, (gk - bk) / 1024 }'
+
+# CPU time and wake-ups (context switches of all threads) over 10 idle seconds.
+idle() {  # program
+    "$@" >/dev/null 2>&1 &
+    local pid=$!
+    sleep 3
+    local t0 w0 t1 w1
+    t0=$(awk '{ print $14 + $15 }' "/proc/$pid/stat")
+    w0=$(cat /proc/$pid/task/*/status | awk '/ctxt_switches/ { s += $2 } END { print s }')
+    sleep 10
+    t1=$(awk '{ print $14 + $15 }' "/proc/$pid/stat")
+    w1=$(cat /proc/$pid/task/*/status | awk '/ctxt_switches/ { s += $2 } END { print s }')
+    kill "$pid"; wait "$pid" 2>/dev/null || true
+    echo "$(( (t1 - t0) * 1000 / $(getconf CLK_TCK) )) $(( w1 - w0 ))"
+}
+read -r bare_cpu bare_wake < <(idle "$bench/bare_window")
+read -r game_cpu game_wake < <(idle "$build/zembra")
+printf "idle 10 s: bare Qt %d ms CPU, %d wake-ups; Zembra %d ms CPU, %d wake-ups\n" \
+    "$bare_cpu" "$bare_wake" "$game_cpu" "$game_wake"
+
+QT_QPA_PLATFORM=offscreen "$bench/game_bench" 2>/dev/null
