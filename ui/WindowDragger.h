@@ -19,8 +19,6 @@ class WindowDragger : public QObject {
 public:
     WindowDragger(QWidget& handle, QWidget& window, QMenu& menu);
 
-    bool manualDragging() const { return manual_; }
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -31,6 +31,8 @@ public:
         return static_cast<double>(state_ >> 8) / 8388608.0 - 1.0;
     }
 
+    double lowPass = 0;  // filter state of voices that shape the noise
+
 private:
     std::uint32_t state_ = 22222u;
 };
@@ -150,12 +152,9 @@ double landingThud(double t, double, Noise& noise, int)
 double clearSweep(double t, double, Noise& noise, int)
 {
     // Rising filtered noise, then a quick sparkle that rings out.
-    static double low = 0;
-    if (t == 0)
-        low = 0;
     const double cutoff = 0.02 + 0.25 * std::min(1.0, t / 0.55);
-    low += cutoff * (noise.next() - low);
-    const double sweep = low * std::min(1.0, t / 0.05) * (t < 0.55 ? 1.0 : std::exp(-(t - 0.55) / 0.08)) * 1.6;
+    noise.lowPass += cutoff * (noise.next() - noise.lowPass);
+    const double sweep = noise.lowPass * std::min(1.0, t / 0.05) * (t < 0.55 ? 1.0 : std::exp(-(t - 0.55) / 0.08)) * 1.6;
     double sparkle = 0;
     const double notes[] = {84, 88, 91, 96};
     for (int i = 0; i < 4; ++i)
