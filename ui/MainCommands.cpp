@@ -8,6 +8,7 @@
 #include "EmbeddedAssets.h"
 #include "MainUnit.h"
 #include "PieceSequence.h"
+#include "SoundPlayer.h"
 #include "UnitFormAbout.h"
 #include "UnitFormHelp.h"
 #include "ZembraUnit.h"
@@ -129,6 +130,7 @@ void TMainForm::startExecute()
     // A wipe still running belongs to the old game: end it before anything
     // is reset, so none of its rows or points reach the new game.
     engine_->CancelEffect();
+    player_.setGameRunning(true);
     SequencePos = 0;
     PlaySoundRes("start");
     f.Labelxinxi->hide();

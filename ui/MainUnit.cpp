@@ -121,6 +121,8 @@ void TMainForm::HideLevelMessage()
 void TMainForm::SetPauseCommandEnabled(bool on)
 {
     ui_->topause->setEnabled(on);
+    if (!on)
+        player_.setGameRunning(false);  // the game is over
 }
 
 void TMainForm::SetAdvancedModeEnabled(bool on)

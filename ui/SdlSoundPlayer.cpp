@@ -13,6 +13,9 @@ namespace zembra {
 namespace {
 
 constexpr int kChannel = 0;
+constexpr int kRate = 44100;
+// Silence after the last sound before an idle game lets the output go.
+constexpr int kIdleReleaseMs = 2000;
 
 #ifdef __linux__
 void ignoreAlsaMessage(const char*, int, const char*, int, const char*, ...) {}
@@ -36,16 +39,59 @@ void silenceAlsa() {}
 
 }  // namespace
 
+SdlSoundPlayer::SdlSoundPlayer()
+{
+    idle_.setSingleShot(true);
+    QObject::connect(&idle_, &QTimer::timeout, [this] {
+        finishOpening();
+        if (gameRunning_ || !open_)
+            return;
+        if (Mix_Playing(kChannel))
+            releaseWhenSilent(kIdleReleaseMs);
+        else
+            close();
+    });
+}
+
 SdlSoundPlayer::~SdlSoundPlayer()
 {
     finishOpening();
-    if (!open_)
-        return;
-    Mix_HaltChannel(-1);
-    for (Mix_Chunk* c : std::as_const(chunks_))
-        Mix_FreeChunk(c);
-    Mix_CloseAudio();
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    close();
+}
+
+void SdlSoundPlayer::close()
+{
+    finishOpening();
+    if (open_) {
+        Mix_HaltChannel(-1);
+        for (Mix_Chunk* c : std::as_const(chunks_))
+            if (c)
+                Mix_FreeChunk(c);
+        Mix_CloseAudio();
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    }
+    // The decoded chunks belong to the output's format; the next opening
+    // decodes them again.
+    chunks_.clear();
+    open_ = false;
+    tried_ = false;
+}
+
+void SdlSoundPlayer::releaseWhenSilent(int afterMs)
+{
+    if (!gameRunning_)
+        idle_.start(afterMs);
+}
+
+void SdlSoundPlayer::setGameRunning(bool running)
+{
+    gameRunning_ = running;
+    if (running) {
+        idle_.stop();
+        openInBackground();
+    } else {
+        releaseWhenSilent(kIdleReleaseMs);
+    }
 }
 
 void SdlSoundPlayer::openInBackground()
@@ -53,6 +99,7 @@ void SdlSoundPlayer::openInBackground()
     if (tried_ || opener_.joinable())
         return;
     opener_ = std::thread([this] { open(); });
+    releaseWhenSilent(kIdleReleaseMs);
 }
 
 void SdlSoundPlayer::finishOpening()
@@ -74,7 +121,7 @@ bool SdlSoundPlayer::open()
     silenceAlsa();
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
         return false;
-    if (Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 1024) != 0) {
+    if (Mix_OpenAudio(kRate, MIX_DEFAULT_FORMAT, 2, 1024) != 0) {
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         return false;
     }
@@ -98,8 +145,11 @@ void SdlSoundPlayer::play(const QString& name, const QByteArray& wav)
 {
     if (wav.isEmpty() || !open())
         return;
-    if (Mix_Chunk* c = chunk(name, wav))
+    if (Mix_Chunk* c = chunk(name, wav)) {
         Mix_PlayChannel(kChannel, c, 0);  // replaces whatever the channel plays
+        const int ms = static_cast<int>(static_cast<long long>(c->alen) * 1000 / (kRate * 4));
+        releaseWhenSilent(ms + kIdleReleaseMs);
+    }
 }
 
 }  // namespace zembra

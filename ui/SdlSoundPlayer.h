@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QHash>
+#include <QTimer>
 #include <thread>
 
 #include "SoundPlayer.h"
@@ -14,7 +15,7 @@ namespace zembra {
 
 class SdlSoundPlayer final : public SoundPlayer {
 public:
-    SdlSoundPlayer() = default;
+    SdlSoundPlayer();
     ~SdlSoundPlayer() override;
     SdlSoundPlayer(const SdlSoundPlayer&) = delete;
     SdlSoundPlayer& operator=(const SdlSoundPlayer&) = delete;
@@ -26,16 +27,22 @@ public:
     // wait for the sound server; the first sound waits for it if need be.
     void openInBackground();
     void play(const QString& name, const QByteArray& wav) override;
+    void setGameRunning(bool running) override;
+    bool outputOpen() const { return open_; }
 
 private:
     Mix_Chunk* chunk(const QString& name, const QByteArray& wav);
 
     void finishOpening();
+    void close();
+    void releaseWhenSilent(int afterMs);
 
     std::thread opener_;
     bool tried_ = false;
     bool open_ = false;
     QHash<QString, Mix_Chunk*> chunks_;
+    bool gameRunning_ = false;
+    QTimer idle_;
 };
 
 }  // namespace zembra

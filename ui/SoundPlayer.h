@@ -13,6 +13,9 @@ public:
     virtual ~SoundPlayer() = default;
     // Returns at once; `wav` stays valid for the life of the process.
     virtual void play(const QString& name, const QByteArray& wav) = 0;
+    // While no game runs the player may let its output go once it falls
+    // silent, so that an idle game costs nothing.
+    virtual void setGameRunning(bool) {}
 };
 
 }  // namespace zembra

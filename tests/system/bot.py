@@ -133,6 +133,28 @@ class Bot:
             time.sleep(0.02)
         raise AssertionError("no new piece appeared; screen %s, expected stack %s" % (sorted(cells), sorted(self.board)))
 
+    def choose(self, shape_id, col, row, colour, margin):
+        """The best (score, turns, target column, board after, rows) or None."""
+        best = None
+        rotated = shape_id
+        rows = range(row, row + margin + 1)
+        for turns in range(4):
+            if turns and not all(fits(self.board, rotated, col, r) for r in rows):
+                break  # the game refuses the turn here; so does the bot
+            for target in range(-1, 12):
+                path = range(min(col, target), max(col, target) + 1)
+                if not all(fits(self.board, rotated, c, r) for c in path for r in rows):
+                    continue
+                landed = drop_row(self.board, rotated, target, row)
+                after, lines = place(self.board, rotated, target, landed, colour)
+                placed = [(target + dx, landed + dy) for dx, dy in SHAPES[rotated]]
+                full_rows = {r for _, r in placed if all((c, r) in self.board or (c, r) in placed for c in range(1, 13))}
+                score = evaluate(after, lines, placed, full_rows)
+                if best is None or score > best[0]:
+                    best = (score, turns, target, after, lines)
+            rotated = turned(rotated)
+        return best
+
     def play_one(self, before_keys=None):
         """Places one piece; returns the number of rows it removed.
         before_keys(points) runs before the keys go out, with the points the
@@ -143,25 +165,12 @@ class Bot:
             raise AssertionError("unknown piece %s" % sorted(piece))
         shape_id, col, row = found
         colour = next(iter(piece.values()))
-        best = None
-        rotated = shape_id
-        for turns in range(4):
-            if turns and not (fits(self.board, rotated, col, row) and fits(self.board, rotated, col, row + 2)):
-                break  # the game refuses the turn here; so does the bot
-            for target in range(-1, 12):
-                # The piece may fall a row or two before the keys arrive: the
-                # way sideways must be free a little lower down as well.
-                path = range(min(col, target), max(col, target) + 1)
-                if not all(fits(self.board, rotated, c, r) for c in path for r in (row, row + 1, row + 2)):
-                    continue
-                landed = drop_row(self.board, rotated, target, row)
-                after, lines = place(self.board, rotated, target, landed, colour)
-                placed = [(target + dx, landed + dy) for dx, dy in SHAPES[rotated]]
-                full_rows = {r for _, r in placed if all((c, r) in self.board or (c, r) in placed for c in range(1, 13))}
-                score = evaluate(after, lines, placed, full_rows)
-                if best is None or score > best[0]:
-                    best = (score, turns, target, after, lines)
-            rotated = turned(rotated)
+        # The piece may fall a row or two before the keys arrive, so the way
+        # must be free a little lower down as well; near the top of a high
+        # stack the bot settles for the way as it is now.
+        best = self.choose(shape_id, col, row, colour, margin=2) or self.choose(shape_id, col, row, colour, margin=0)
+        if best is None:
+            raise AssertionError("no placement for piece %d at %d,%d" % (shape_id, col, row))
         _, turns, target, after, lines = best
         if before_keys:
             before_keys(POINTS[lines] if lines <= 4 else 0)

@@ -1,7 +1,9 @@
 # SPDX-License-Identifier: MIT
 """The real sound player on a real sound server, heard through a recording
 of the null sink."""
+import glob
 import subprocess
+import time
 import unittest
 
 from harness import PROBE, SystemTest, sounding_spans, total_sounding
@@ -32,6 +34,32 @@ class SoundTest(SystemTest):
         heard = spans[-1][1] - spans[0][0]
         self.assertLess(heard, 1.0, "the game-over phrase was cut by the click")
         self.assertGreater(heard, 0.55)
+
+    def test_an_idle_game_lets_the_output_go_and_takes_it_back_for_a_game(self):
+        game = self.start_game()
+
+        def sample():
+            pid = game.proc.pid
+            with open("/proc/%d/stat" % pid) as f:
+                fields = f.read().split()
+            switches = 0
+            for status in glob.glob("/proc/%d/task/*/status" % pid):
+                with open(status) as f:
+                    switches += sum(int(l.split()[1]) for l in f if "ctxt_switches" in l)
+            return int(fields[13]) + int(fields[14]), switches
+
+        time.sleep(3.5)  # the output goes two seconds after the last sound
+        cpu0, wake0 = sample()
+        time.sleep(5)
+        cpu1, wake1 = sample()
+        self.assertLessEqual(cpu1 - cpu0, 1, "no CPU while no game runs")
+        self.assertLessEqual(wake1 - wake0, 10, "no wake-ups while no game runs")
+        rec = self.desktop.record_start()
+        game.keys("F2")
+        time.sleep(1.7)
+        spans = sounding_spans(self.desktop.record_stop(rec))
+        self.assertTrue(spans)
+        self.assertAlmostEqual(spans[0][1] - spans[0][0], DURATIONS["start"], delta=0.13)
 
     def test_no_sound_server_is_silent_and_quiet(self):
         env = dict(self.desktop.env)
