@@ -61,6 +61,23 @@ class SoundTest(SystemTest):
         self.assertTrue(spans)
         self.assertAlmostEqual(spans[0][1] - spans[0][0], DURATIONS["start"], delta=0.13)
 
+    def test_the_game_goes_on_when_the_sound_server_goes_away(self):
+        game = self.start_game()
+        game.keys("F2")
+        time.sleep(0.5)
+        self.desktop.silence.kill()
+        self.desktop.pulse.kill()
+        self.desktop.pulse.wait(timeout=5)
+        before = game.screenshot().rgb
+        for key in ("F3", "F3", "Up", "space", "Left", "space", "F3", "F3", "space"):
+            game.keys(key, delay=0.15)
+        time.sleep(0.8)
+        self.assertTrue(game.alive())
+        self.assertNotEqual(game.screenshot().rgb, before, "the game still answers")
+        game.keys("e")
+        game.proc.wait(timeout=5)
+        self.assertEqual(game.proc.returncode, 0)
+
     def test_no_sound_server_is_silent_and_quiet(self):
         env = dict(self.desktop.env)
         env["XDG_RUNTIME_DIR"] = self.desktop.tmp + "/nowhere"
