@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "SdlSoundPlayer.h"
 
-#include <SDL.h>
-#include <SDL_mixer.h>
+#include "SdlMixerLibrary.h"
 
 #ifdef __linux__
 #include <dlfcn.h>
@@ -11,6 +10,11 @@
 namespace zembra {
 
 namespace {
+
+const SdlMixerLibrary* sdl()
+{
+    return sdlMixer();
+}
 
 constexpr int kChannel = 0;
 constexpr int kRate = 44100;
@@ -46,7 +50,7 @@ SdlSoundPlayer::SdlSoundPlayer()
         finishOpening();
         if (gameRunning_ || !open_)
             return;
-        if (Mix_Playing(kChannel))
+        if (sdl()->Playing(kChannel))
             releaseWhenSilent(kIdleReleaseMs);
         else
             close();
@@ -63,12 +67,12 @@ void SdlSoundPlayer::close()
 {
     finishOpening();
     if (open_) {
-        Mix_HaltChannel(-1);
+        sdl()->HaltChannel(-1);
         for (Mix_Chunk* c : std::as_const(chunks_))
             if (c)
-                Mix_FreeChunk(c);
-        Mix_CloseAudio();
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+                sdl()->FreeChunk(c);
+        sdl()->CloseAudio();
+        sdl()->QuitSubSystem(SDL_INIT_AUDIO);
     }
     // The decoded chunks belong to the output's format; the next opening
     // decodes them again.
@@ -115,17 +119,19 @@ bool SdlSoundPlayer::open()
     if (tried_)
         return open_;
     tried_ = true;
-    // The window toolkit owns signals and the event loop; SDL only mixes.
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Zembra");
-    silenceAlsa();
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
+    if (!sdl())
         return false;
-    if (Mix_OpenAudio(kRate, MIX_DEFAULT_FORMAT, 2, 1024) != 0) {
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    // The window toolkit owns signals and the event loop; SDL only mixes.
+    sdl()->SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    sdl()->SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Zembra");
+    silenceAlsa();
+    if (sdl()->InitSubSystem(SDL_INIT_AUDIO) != 0)
+        return false;
+    if (sdl()->OpenAudio(kRate, MIX_DEFAULT_FORMAT, 2, 1024) != 0) {
+        sdl()->QuitSubSystem(SDL_INIT_AUDIO);
         return false;
     }
-    Mix_AllocateChannels(1);
+    sdl()->AllocateChannels(1);
     open_ = true;
     return true;
 }
@@ -135,8 +141,8 @@ Mix_Chunk* SdlSoundPlayer::chunk(const QString& name, const QByteArray& wav)
     auto it = chunks_.find(name);
     if (it != chunks_.end())
         return it.value();
-    SDL_RWops* rw = SDL_RWFromConstMem(wav.constData(), static_cast<int>(wav.size()));
-    Mix_Chunk* c = rw ? Mix_LoadWAV_RW(rw, 1) : nullptr;
+    SDL_RWops* rw = sdl()->RWFromConstMem(wav.constData(), static_cast<int>(wav.size()));
+    Mix_Chunk* c = rw ? sdl()->LoadWAV_RW(rw, 1) : nullptr;
     chunks_.insert(name, c);
     return c;
 }
@@ -146,7 +152,7 @@ void SdlSoundPlayer::play(const QString& name, const QByteArray& wav)
     if (wav.isEmpty() || !open())
         return;
     if (Mix_Chunk* c = chunk(name, wav)) {
-        Mix_PlayChannel(kChannel, c, 0);  // replaces whatever the channel plays
+        sdl()->PlayChannelTimed(kChannel, c, 0, -1);  // replaces whatever the channel plays
         const int ms = static_cast<int>(static_cast<long long>(c->alen) * 1000 / (kRate * 4));
         releaseWhenSilent(ms + kIdleReleaseMs);
     }
