@@ -87,11 +87,6 @@ std::unique_ptr<ImageControl> SpriteCanvas::CreateImage()
     return std::make_unique<CanvasImage>(*this, index);
 }
 
-QRect SpriteCanvas::spriteRect(int index) const
-{
-    return sprites_[index].rect;
-}
-
 void SpriteCanvas::repaintSprite(int index)
 {
     update(sprites_[index].rect.translated(origin_));

@@ -33,7 +33,6 @@ public:
 
     // What is painted where, for tests and benchmarks.
     int spriteCount() const { return static_cast<int>(sprites_.size()); }
-    QRect spriteRect(int index) const;  // in sprite coordinates
     bool spriteShown(int index) const { return sprites_[index].shown; }
     QString spritePicture(int index) const { return sprites_[index].name; }
 

@@ -4,7 +4,7 @@ with real key presses, keeping its own model of the stack to check the
 screen against."""
 import time
 
-from harness import cell_centre
+from harness import read_cells
 
 # Cells (dx, dy) of the normal pool's shapes, and the spawn rows of those
 # that start at row 0.
@@ -29,18 +29,6 @@ POINTS = [0, 150, 400, 750, 1250]
 
 def turned(shape_id):
     return shape_id + 1 if shape_id % 4 else shape_id - 3
-
-
-def read_cells(pic):
-    """{(c, r): colour} of every cell showing a picture."""
-    cells = {}
-    for r in range(1, 22):
-        for c in range(1, 13):
-            x, y = cell_centre(c, r)
-            p = pic.at(x, y)
-            if p != (0, 0, 0):
-                cells[(c, r)] = p
-    return cells
 
 
 def fits(board, shape_id, col, row):

@@ -222,16 +222,22 @@ def cell_centre(c, r):
     return WELL_X + (c - 1) * CELL + 10, WELL_Y + (r - 1) * CELL + 10
 
 
+def read_cells(pic):
+    """{(c, r): colour} of every cell showing a picture (cell centres are
+    never black in any tile)."""
+    cells = {}
+    for r in range(1, 22):
+        for c in range(1, 13):
+            p = pic.at(*cell_centre(c, r))
+            if p != (0, 0, 0):
+                cells[(c, r)] = p
+    return cells
+
+
 def well_occupancy(pic):
     """21 strings of 12: '#' where a cell shows a picture, '.' where it is black."""
-    rows = []
-    for r in range(1, 22):
-        row = ""
-        for c in range(1, 13):
-            x, y = cell_centre(c, r)
-            row += "." if pic.at(x, y) == (0, 0, 0) and pic.at(x - 6, y - 6) == (0, 0, 0) else "#"
-        rows.append(row)
-    return rows
+    cells = read_cells(pic)
+    return ["".join("#" if (c, r) in cells else "." for c in range(1, 13)) for r in range(1, 22)]
 
 
 class SystemTest(unittest.TestCase):

@@ -5,8 +5,8 @@ level is shown and heard."""
 import time
 import unittest
 
-from bot import Bot, read_cells
-from harness import SystemTest, sounding_spans
+from bot import Bot
+from harness import SystemTest, read_cells, sounding_spans
 
 STAR_CENTRES = [(16 + 15 * (i % 5) + 7, 427 + 15 * (i // 5) + 7) for i in range(10)]
 
