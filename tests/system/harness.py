@@ -161,8 +161,9 @@ class Game:
 
     def screenshot(self, path=None):
         """The window's pixels as (width, height, bytes of RGB)."""
+        # A timeout: import waits for ever on a window whose client has died.
         out = subprocess.run(["import", "-window", self.window, "-depth", "8", "ppm:-"], env=self.desktop.env,
-                             capture_output=True, check=True).stdout
+                             capture_output=True, check=True, timeout=20).stdout
         if path:
             with open(path, "wb") as f:
                 f.write(out)
