@@ -4,7 +4,7 @@
 #   make test  installs what is missing, builds and runs every test headless
 BUILD ?= build
 PACKAGES = cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev \
-           libsdl2-mixer-dev libgtest-dev fonts-noto-cjk fonts-liberation fonts-dejavu-core \
+           libsdl2-mixer-dev libfontconfig-dev libgtest-dev fonts-noto-cjk fonts-liberation fonts-dejavu-core \
            xvfb xauth xdotool x11-utils imagemagick pulseaudio pulseaudio-utils python3 \
            desktop-file-utils appstream
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "EmbeddedAssets.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QHash>
 #include <QImage>
+#include <QImageReader>
 #include <QtEndian>
 
 // The resources live in a static library; naming their initialiser keeps
@@ -20,6 +22,22 @@ static void ensureLinked()
 namespace zembra {
 
 namespace {
+
+// Every embedded picture is decoded by the handler its format names. Left to
+// guess, the reader would first load each image plugin installed to ask
+// whether it knows the data, which costs the first frame several milliseconds.
+QImage decode(QIODevice* device, const char* format)
+{
+    QImageReader reader(device, format);
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
+}
+
+QPixmap picture(const QString& path, const char* format)
+{
+    QFile file(path);
+    return QPixmap::fromImage(decode(&file, format));
+}
 
 // Cell pictures are stored as bare device-independent bitmaps, the form a
 // Windows bitmap resource takes; a 14-byte file header makes them BMP files.
@@ -41,7 +59,8 @@ QImage decodeDib(const QByteArray& dib)
     qToLittleEndian<quint32>(static_cast<quint32>(14 + dib.size()), file.data() + 2);
     qToLittleEndian<quint32>(pixelOffset, file.data() + 10);
     file += dib;
-    return QImage::fromData(file, "BMP");
+    QBuffer buffer(&file);
+    return decode(&buffer, "BMP");
 }
 
 }  // namespace
@@ -83,24 +102,31 @@ QByteArray EmbeddedAssets::sound(const QString& name)
 QPixmap EmbeddedAssets::background()
 {
     ensureLinked();
-    return QPixmap(QStringLiteral(":/pictures/mainback"), "BMP");
+    return picture(QStringLiteral(":/pictures/mainback"), "BMP");
 }
 
 QIcon EmbeddedAssets::toolbarImage(int index)
 {
     ensureLinked();
-    return QIcon(QPixmap(QStringLiteral(":/toolbar/%1").arg(index), "PNG"));
+    return QIcon(picture(QStringLiteral(":/toolbar/%1").arg(index), "PNG"));
 }
 
 QIcon EmbeddedAssets::applicationIcon()
 {
-    return QIcon(applicationIconImage());
+    // The window icon comes from the PNG renderings of the application icon:
+    // sharp at the sizes desktops show, and PNG is read without the plugin
+    // that icon files need.
+    ensureLinked();
+    QIcon icon;
+    for (int size : {32, 64, 128})
+        icon.addPixmap(picture(QStringLiteral(":/icons/zembra-%1").arg(size), "PNG"));
+    return icon;
 }
 
 QPixmap EmbeddedAssets::applicationIconImage()
 {
     ensureLinked();
-    return QPixmap(QStringLiteral(":/icons/mainicon"), "ICO");
+    return picture(QStringLiteral(":/icons/mainicon"), "ICO");
 }
 
 }  // namespace zembra

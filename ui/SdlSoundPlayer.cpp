@@ -100,7 +100,8 @@ void SdlSoundPlayer::setGameRunning(bool running)
 
 void SdlSoundPlayer::openInBackground()
 {
-    if (tried_ || opener_.joinable())
+    // The worker writes tried_: look at it only when no worker exists.
+    if (opener_.joinable() || tried_)
         return;
     opener_ = std::thread([this] { open(); });
     releaseWhenSilent(kIdleReleaseMs);

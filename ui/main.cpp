@@ -3,11 +3,14 @@
 #include <QApplication>
 #include <QScreen>
 
+#include "FirstFrame.h"
+#include "FontWarmUp.h"
 #include "MainUnit.h"
 #include "SdlSoundPlayer.h"
 
 int main(int argc, char** argv)
 {
+    zembra::FontWarmUp fonts;  // runs while the application connects
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zembra"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Zembra"));
@@ -16,7 +19,11 @@ int main(int argc, char** argv)
     zembra::TMainForm MainForm(sound);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         MainForm.move(screen->availableGeometry().center() - MainForm.rect().center());
-    sound.openInBackground();
     MainForm.show();
+    // Opening the audio output loads the mixer and its decoders and connects
+    // to the sound server. Begun before the first frame, it held the dynamic
+    // loader and a processor core that frame needed; nothing sounds before a
+    // game starts, and starting one opens the output at the latest.
+    zembra::afterFirstFrame(MainForm, [&sound] { sound.openInBackground(); });
     return QApplication::exec();
 }

@@ -177,7 +177,19 @@ private slots:
                     opaque += qAlpha(image.pixel(x, y)) == 255;
             QVERIFY(opaque > 40);
         }
-        QCOMPARE(EmbeddedAssets::applicationIconImage().size(), QSize(32, 32));
+        const QImage icon = EmbeddedAssets::applicationIconImage().toImage();
+        QCOMPARE(icon.size(), QSize(32, 32));
+        // The window icon holds the same picture at three sharp sizes.
+        const QIcon windowIcon = EmbeddedAssets::applicationIcon();
+        QCOMPARE(windowIcon.availableSizes(), (QList<QSize>{{32, 32}, {64, 64}, {128, 128}}));
+        const QImage small = windowIcon.pixmap(32, 32).toImage().convertToFormat(QImage::Format_ARGB32);
+        const QImage large = windowIcon.pixmap(128, 128).toImage().convertToFormat(QImage::Format_ARGB32);
+        const QImage reference = icon.convertToFormat(QImage::Format_ARGB32);
+        for (int y = 0; y < 32; ++y)
+            for (int x = 0; x < 32; ++x) {
+                QCOMPARE(small.pixel(x, y), reference.pixel(x, y));
+                QCOMPARE(large.pixel(4 * x + 2, 4 * y + 2), reference.pixel(x, y));
+            }
     }
 
     void menuItemsAndTheirInitialMarks_data()
