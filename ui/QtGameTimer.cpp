@@ -1,31 +1,71 @@
 // SPDX-License-Identifier: MIT
 #include "QtGameTimer.h"
 
+#include <algorithm>
+
 namespace zembra {
+
+namespace {
+
+constexpr qint64 kNsPerMs = 1000000;
+
+}  // namespace
 
 QtGameTimer::QtGameTimer()
 {
     timer_.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&timer_, &QTimer::timeout, [this] {
-        if (tick_)
-            tick_();
-    });
+    timer_.setSingleShot(true);
+    clock_.start();
+    QObject::connect(&timer_, &QTimer::timeout, [this] { fire(); });
+}
+
+void QtGameTimer::fire()
+{
+    if (!enabled_)
+        return;
+    tickDueNs_ = dueNs_;
+    dueNs_ = tickDueNs_ + interval_ * kNsPerMs;
+    inTick_ = true;
+    if (tick_)
+        tick_();
+    inTick_ = false;
+    if (enabled_)
+        arm();
+}
+
+void QtGameTimer::arm()
+{
+    const qint64 now = nowNs();
+    if (dueNs_ < now)  // more than a period behind: count from now
+        dueNs_ = now + interval_ * kNsPerMs;
+    const qint64 waitMs = (dueNs_ - now + kNsPerMs / 2) / kNsPerMs;
+    timer_.start(static_cast<int>(std::max<qint64>(0, waitMs)));
 }
 
 void QtGameTimer::SetInterval(int ms)
 {
-    if (ms != timer_.interval())
-        timer_.setInterval(ms);
+    if (ms == interval_)
+        return;
+    interval_ = ms;
+    if (!enabled_)
+        return;
+    dueNs_ = (inTick_ ? tickDueNs_ : nowNs()) + interval_ * kNsPerMs;
+    if (!inTick_)
+        arm();
 }
 
 void QtGameTimer::SetEnabled(bool on)
 {
-    if (on == timer_.isActive())
+    if (on == enabled_)
         return;
-    if (on)
-        timer_.start();
-    else
+    enabled_ = on;
+    if (on) {
+        dueNs_ = nowNs() + interval_ * kNsPerMs;
+        if (!inTick_)
+            arm();
+    } else {
         timer_.stop();
+    }
 }
 
 }  // namespace zembra
