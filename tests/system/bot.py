@@ -143,10 +143,8 @@ class Bot:
             rotated = turned(rotated)
         return best
 
-    def play_one(self, before_keys=None):
-        """Places one piece; returns the number of rows it removed.
-        before_keys(points) runs before the keys go out, with the points the
-        placement will score."""
+    def play_one(self):
+        """Places one piece; returns the number of rows it removed."""
         pic, cells, piece = self.wait_for_piece()
         found = identify(piece)
         if not found:
@@ -160,8 +158,6 @@ class Bot:
         if best is None:
             raise AssertionError("no placement for piece %d at %d,%d" % (shape_id, col, row))
         _, turns, target, after, lines = best
-        if before_keys:
-            before_keys(POINTS[lines] if lines <= 4 else 0)
         keys = ["Up"] * turns + (["Left"] * (col - target) if target < col else ["Right"] * (target - col)) + ["space"]
         # Holding Down after the drop brings the next tick, and with it the
         # next piece, within 20 ms instead of a whole fall period.
