@@ -42,16 +42,20 @@ void QtGameTimer::arm()
     timer_.start(static_cast<int>(std::max<qint64>(0, waitMs)));
 }
 
+void QtGameTimer::startPeriod(qint64 fromNs)
+{
+    dueNs_ = fromNs + interval_ * kNsPerMs;
+    if (!inTick_)  // a tick arms the timer when it is done
+        arm();
+}
+
 void QtGameTimer::SetInterval(int ms)
 {
     if (ms == interval_)
         return;
     interval_ = ms;
-    if (!enabled_)
-        return;
-    dueNs_ = (inTick_ ? tickDueNs_ : nowNs()) + interval_ * kNsPerMs;
-    if (!inTick_)
-        arm();
+    if (enabled_)
+        startPeriod(inTick_ ? tickDueNs_ : nowNs());
 }
 
 void QtGameTimer::SetEnabled(bool on)
@@ -60,9 +64,7 @@ void QtGameTimer::SetEnabled(bool on)
         return;
     enabled_ = on;
     if (on) {
-        dueNs_ = nowNs() + interval_ * kNsPerMs;
-        if (!inTick_)
-            arm();
+        startPeriod(nowNs());
     } else {
         timer_.stop();
     }

@@ -33,6 +33,7 @@ public:
 private:
     void fire();
     void arm();
+    void startPeriod(qint64 fromNs);
     qint64 nowNs() const { return clock_.nsecsElapsed(); }
 
     QTimer timer_;
