@@ -2,17 +2,20 @@
 # Two targets that do everything on a fresh Debian 12 or Ubuntu 22.04+:
 #   make run   installs what is missing, builds and starts the game
 #   make test  installs what is missing, builds and runs every test headless
+# and one that checks the Windows build here, without Windows:
+#   make test-windows  cross-builds what needs no Qt with mingw-w64, runs it under wine
 BUILD ?= build
 PACKAGES = cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev \
            libsdl2-mixer-dev libfontconfig-dev libgtest-dev fonts-noto-cjk fonts-liberation fonts-dejavu-core \
            xvfb xauth xdotool x11-utils imagemagick pulseaudio pulseaudio-utils python3 \
            desktop-file-utils appstream
+WINDOWS_PACKAGES = cmake ninja-build g++-mingw-w64-x86-64 wine64 googletest xvfb pulseaudio pulseaudio-utils python3
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 
-.PHONY: run test build deps clean
+.PHONY: run test test-windows build deps deps-windows clean
 
-deps:
-	@missing=$$(for p in $(PACKAGES); do dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q 'ok installed' || echo $$p; done); \
+deps deps-windows:
+	@missing=$$(for p in $(if $(filter deps-windows,$@),$(WINDOWS_PACKAGES),$(PACKAGES)); do dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q 'ok installed' || echo $$p; done); \
 	if [ -n "$$missing" ]; then \
 		echo "Installing:" $$missing; \
 		$(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get update -qq && \
@@ -29,5 +32,8 @@ run: build
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j2
 
+test-windows: deps-windows
+	tests/windows/run.sh $(BUILD)-windows
+
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(BUILD)-windows

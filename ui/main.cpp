@@ -6,7 +6,7 @@
 #include "FirstFrame.h"
 #include "FontWarmUp.h"
 #include "MainUnit.h"
-#include "SdlSoundPlayer.h"
+#include "SoundPlayer.h"
 
 int main(int argc, char** argv)
 {
@@ -15,15 +15,15 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Zembra"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Zembra"));
 
-    zembra::SdlSoundPlayer sound;
-    zembra::TMainForm MainForm(sound);
+    const std::unique_ptr<zembra::SoundPlayer> sound = zembra::createSoundPlayer();
+    zembra::TMainForm MainForm(*sound);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         MainForm.move(screen->availableGeometry().center() - MainForm.rect().center());
     MainForm.show();
-    // Opening the audio output loads the mixer and its decoders and connects
-    // to the sound server. Begun before the first frame, it held the dynamic
-    // loader and a processor core that frame needed; nothing sounds before a
-    // game starts, and starting one opens the output at the latest.
-    zembra::afterFirstFrame(MainForm, [&sound] { sound.openInBackground(); });
+    // Opening the audio output can load the mixer and its decoders and
+    // connect to the sound server. Begun before the first frame, it held the
+    // dynamic loader and a processor core that frame needed; nothing sounds
+    // before a game starts, and starting one opens the output at the latest.
+    zembra::afterFirstFrame(MainForm, [&sound] { sound->openInBackground(); });
     return QApplication::exec();
 }

@@ -11,7 +11,7 @@ bench="$build/tests/bench"
 tmp=$(mktemp -d)
 trap 'kill $xvfb 2>/dev/null || true; rm -rf "$tmp"' EXIT
 exec 3>"$tmp/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 xvfb=$!
 for _ in $(seq 50); do [ -s "$tmp/display" ] && break; sleep 0.1; done
 export DISPLAY=":$(head -n1 "$tmp/display")" XDG_RUNTIME_DIR="$tmp" QT_LOGGING_RULES="qt.qpa.*=false"

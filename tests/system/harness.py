@@ -38,8 +38,10 @@ class Desktop:
             self.env.pop(k, None)
         self.env.update({"XDG_RUNTIME_DIR": self.tmp, "HOME": self.tmp, "QT_LOGGING_RULES": "qt.qpa.*=false"})
         r, w = os.pipe()
-        self.xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(w), "-screen", "0", size + "x24", "-nolisten", "tcp"],
-                                     pass_fds=(w,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        # -noreset: without it the server resets when its last client leaves,
+        # and a program connecting in that moment finds no display.
+        self.xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(w), "-screen", "0", size + "x24", "-nolisten", "tcp",
+                                      "-noreset"], pass_fds=(w,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.close(w)
         with os.fdopen(r) as f:
             self.env["DISPLAY"] = ":" + f.readline().strip()

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-// The sound player on SDL2_mixer: one mixing channel, each WAVE image decoded
-// once from its embedded bytes.
+// The sound player on Linux, on SDL2_mixer: one mixing channel, each WAVE
+// image decoded once from its embedded bytes.
 #pragma once
 
 #include <QHash>
@@ -25,7 +25,7 @@ public:
     bool open();
     // Opens the audio output on a worker thread, so that the window does not
     // wait for the sound server; the first sound waits for it if need be.
-    void openInBackground();
+    void openInBackground() override;
     void play(const QString& name, const QByteArray& wav) override;
     void setGameRunning(bool running) override;
     bool outputOpen() const { return open_; }

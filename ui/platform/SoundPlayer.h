@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <memory>
 
 namespace zembra {
 
@@ -16,6 +17,12 @@ public:
     // While no game runs the player may let its output go once it falls
     // silent, so that an idle game costs nothing.
     virtual void setGameRunning(bool) {}
+    // Gets the output ready ahead of the first sound without making the
+    // caller wait, where there is anything to get ready.
+    virtual void openInBackground() {}
 };
+
+// The platform's player: SDL2_mixer on Linux, the system's own on Windows.
+std::unique_ptr<SoundPlayer> createSoundPlayer();
 
 }  // namespace zembra

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
-// The few SDL2 and SDL2_mixer calls the sound player makes. On Linux the
-// libraries are loaded when the audio output first opens (on the player's
-// worker thread), so that the game's start does not wait for them and the
-// codec libraries SDL2_mixer brings along; elsewhere they are linked.
+// The few SDL2 and SDL2_mixer calls the sound player makes. The libraries
+// are loaded when the audio output first opens (on the player's worker
+// thread), so that the game's start waits neither for them nor for the codec
+// libraries SDL2_mixer brings along, and a machine without them only loses
+// the sound.
 #pragma once
 
 #include <SDL.h>

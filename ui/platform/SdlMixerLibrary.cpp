@@ -1,15 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "SdlMixerLibrary.h"
 
-#ifdef ZEMBRA_SDL_AT_RUN_TIME
 #include <dlfcn.h>
-#endif
 
 namespace zembra {
 
 namespace {
 
-#ifdef ZEMBRA_SDL_AT_RUN_TIME
 template <typename F>
 bool resolve(void* library, const char* name, F& function)
 {
@@ -38,17 +35,6 @@ const SdlMixerLibrary* load()
                     resolve(library, "Mix_Playing", api.Playing);
     return ok ? &api : nullptr;
 }
-#else
-const SdlMixerLibrary* load()
-{
-    static const SdlMixerLibrary api = {
-        SDL_SetHint,      SDL_InitSubSystem, SDL_QuitSubSystem, SDL_RWFromConstMem,
-        Mix_OpenAudio,    Mix_AllocateChannels, Mix_LoadWAV_RW, Mix_PlayChannelTimed,
-        Mix_HaltChannel,  Mix_FreeChunk,     Mix_CloseAudio,    Mix_Playing,
-    };
-    return &api;
-}
-#endif
 
 }  // namespace
 

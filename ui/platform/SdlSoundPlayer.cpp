@@ -3,9 +3,7 @@
 
 #include "SdlMixerLibrary.h"
 
-#ifdef __linux__
 #include <dlfcn.h>
-#endif
 
 namespace zembra {
 
@@ -21,7 +19,6 @@ constexpr int kRate = 44100;
 // Silence after the last sound before an idle game lets the output go.
 constexpr int kIdleReleaseMs = 2000;
 
-#ifdef __linux__
 void ignoreAlsaMessage(const char*, int, const char*, int, const char*, ...) {}
 
 // ALSA prints its complaints about missing sound cards straight to the
@@ -37,11 +34,13 @@ void silenceAlsa()
     if (auto set = reinterpret_cast<SetHandler>(dlsym(alsa, "snd_lib_error_set_handler")))
         set(&ignoreAlsaMessage);
 }
-#else
-void silenceAlsa() {}
-#endif
 
 }  // namespace
+
+std::unique_ptr<SoundPlayer> createSoundPlayer()
+{
+    return std::make_unique<SdlSoundPlayer>();
+}
 
 SdlSoundPlayer::SdlSoundPlayer()
 {

@@ -4,9 +4,9 @@
 #include <QCursor>
 #include <QDesktopServices>
 #include <QHash>
-#include <QProcess>
 #include <QUrl>
 
+#include "HtmlHandlerChooser.h"
 
 namespace zembra {
 
@@ -121,10 +121,7 @@ bool TURLLabel::openWithDesktop(const QString& link)
 
 void TURLLabel::chooseHtmHandler()
 {
-#ifdef Q_OS_WIN
-    QProcess::startDetached(QStringLiteral("RunDLL32.exe"), {QStringLiteral("Shell32.dll,OpenAs_RunDLL"), QStringLiteral("*.htm")});
-#endif
-    // Other desktops choose handlers in their own settings; nothing to offer.
+    chooseHtmlHandler();
 }
 
 }  // namespace zembra
