@@ -61,9 +61,8 @@ def place(board, shape_id, col, row, colour):
 
 
 def evaluate(board, lines, placed, full_rows):
-    """Higher is better: the six features and weights of the well-known
-    El-Tetris player (landing height, eroded cells, row and column
-    transitions, holes, wells)."""
+    """Higher is better: a weighted-feature placement player (landing height,
+    eroded cells, row and column transitions, holes, wells)."""
     filled = lambda c, r: c < 1 or c > 12 or r > 21 or (c, r) in board
     landing = 22 - sum(r for _, r in placed) / len(placed)
     eroded = lines * sum(1 for _, r in placed if r in full_rows)
