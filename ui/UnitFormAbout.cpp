@@ -2,6 +2,7 @@
 #include "UnitFormAbout.h"
 
 #include <QScreen>
+#include <algorithm>
 
 #include "EmbeddedAssets.h"
 #include "Fonts.h"
@@ -38,8 +39,18 @@ TFormAbout::TFormAbout(QWidget* owner) : FixedDialog(owner), ui_(std::make_uniqu
     caption.setColor(QPalette::WindowText, caption.color(QPalette::ButtonText));
     ui_->Label1->setPalette(caption);
     ui_->Image1->setPixmap(EmbeddedAssets::applicationIconImage());
-    for (QLabel* label : {ui_->Label5, ui_->Label1, ui_->Label2})
+    for (QLabel* label : {static_cast<QLabel*>(ui_->Label5), ui_->Label1, ui_->Label2})
         sizeToText(label);
+    // Each link's text moves down onto its caption's baseline, as the two
+    // would line up in the faces the layout names.
+    const struct {
+        const CaptionLabel* caption;
+        TURLLabel* link;
+    } pairs[] = {{ui_->Label5, ui_->URLLabel4}, {ui_->Label6, ui_->URLLabel1}};
+    for (const auto& p : pairs) {
+        const int lower = p.caption->y() + p.caption->baseline() - (p.link->y() + p.link->baseline());
+        p.link->setTopInset(std::max(0, lower));
+    }
     finishLayout(ui_->Button1);
 }
 

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QScreen>
 
+#include "AppLook.h"
 #include "FirstFrame.h"
 #include "FontWarmUp.h"
 #include "MainUnit.h"
@@ -14,6 +15,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zembra"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Zembra"));
+    zembra::applyAppLook(app);
 
     const std::unique_ptr<zembra::SoundPlayer> sound = zembra::createSoundPlayer();
     zembra::TMainForm MainForm(*sound);

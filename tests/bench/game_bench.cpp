@@ -11,6 +11,7 @@
 #include <ctime>
 #include <vector>
 
+#include "AppLook.h"
 #include "MainUnit.h"
 #include "PieceSequence.h"
 #include "QtGameTimer.h"
@@ -157,6 +158,7 @@ void wipe(TMainForm& form)
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    zembra::applyAppLook(app);
     SilentPlayer silent;
     TMainForm form(silent);
     form.show();

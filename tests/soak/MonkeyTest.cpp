@@ -15,6 +15,7 @@
 #include <cstdlib>
 #include <random>
 
+#include "AppLook.h"
 #include "MainUnit.h"
 #include "PieceSequence.h"
 #include "SdlSoundPlayer.h"
@@ -91,6 +92,7 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    zembra::applyAppLook(app);
     long targetPieces = 2000;
     double minutes = 0;
     unsigned seed = std::random_device{}();

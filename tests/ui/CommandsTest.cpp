@@ -87,6 +87,9 @@ private slots:
         QCOMPARE(answer->text, QStringLiteral("游戏还未结束，你确定重新开始游戏吗？"));
         QCOMPARE(answer->icon, QMessageBox::Information);
         QCOMPARE(answer->buttons, QMessageBox::Ok | QMessageBox::Cancel);
+        // As a Chinese Windows shows them, whatever the locale.
+        QCOMPARE(answer->buttonTexts, (QStringList{QStringLiteral("确定"), QStringLiteral("取消")}));
+        QVERIFY(!answer->buttonPictures);
         if (ok) {
             QCOMPARE(w.sound.take(), QStringList{"start"});
             QCOMPARE(SequencePos, 1);

@@ -66,6 +66,18 @@ private slots:
             QVERIFY(f.Label6->alignment() & Qt::AlignRight);
             QCOMPARE(f.URLLabel4->pos(), QPoint(101, 89));
             QCOMPARE(f.URLLabel1->pos(), QPoint(100, 113));
+            // Each caption stands on its link's baseline: its painted text
+            // ends there too.
+            for (auto [caption, link] : {std::pair{f.Label5, f.URLLabel4}, {f.Label6, f.URLLabel1}}) {
+                QCOMPARE(caption->y() + caption->baseline(), link->y() + link->baseline());
+                const QImage ink = caption->grab().toImage();
+                int lowest = -1;
+                for (int y = 0; y < ink.height(); ++y)
+                    for (int x = 0; x < ink.width(); ++x)
+                        if (qAlpha(ink.pixel(x, y)) > 128 && qGray(ink.pixel(x, y)) < 128)
+                            lowest = y;
+                QVERIFY2(std::abs(lowest - caption->baseline()) <= 1, qPrintable(caption->text()));
+            }
             QCOMPARE(f.URLLabel4->URL(), f.URLLabel4->Caption());
             QVERIFY(f.URLLabel4->Caption().startsWith(QLatin1String("http://")));
             QVERIFY(f.URLLabel4->Caption().contains(QLatin1String("example.org")));

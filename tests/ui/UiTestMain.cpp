@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "AppLook.h"
 #include "UiTests.h"
 
 namespace zembra::testing {
@@ -18,6 +19,7 @@ std::map<std::string, TestFactory>& uiTestRegistry()
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    zembra::applyAppLook(app);
     auto& registry = zembra::testing::uiTestRegistry();
     if (argc >= 2 && registry.count(argv[1])) {
         std::unique_ptr<QObject> test(registry[argv[1]]());

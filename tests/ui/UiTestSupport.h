@@ -3,10 +3,12 @@
 // to play, a main window on it, and answers to modal boxes.
 #pragma once
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
 #include <QStringList>
 #include <QTest>
+#include <algorithm>
 #include <memory>
 
 #include "MainUnit.h"
@@ -65,6 +67,8 @@ struct BoxAnswer {
     QString title, text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QMessageBox::StandardButtons buttons;
+    QStringList buttonTexts;  // in the order the box shows them
+    bool buttonPictures = false;
     bool seen = false;
 };
 
@@ -95,6 +99,12 @@ inline std::shared_ptr<BoxAnswer> answerNextBox(QMessageBox::StandardButton butt
         answer->text = box->text();
         answer->icon = box->icon();
         answer->buttons = box->standardButtons();
+        auto shown = box->buttons();
+        std::sort(shown.begin(), shown.end(), [](auto* a, auto* b) { return a->x() < b->x(); });
+        for (QAbstractButton* b : shown) {
+            answer->buttonTexts << b->text();
+            answer->buttonPictures |= !b->icon().isNull();
+        }
         box->button(button)->click();
     });
     poll->start();

@@ -114,9 +114,21 @@ int TStyledLabel::textFlags() const
     return flags;
 }
 
+void TStyledLabel::setTopInset(int pixels)
+{
+    topInset_ = pixels;
+    adjustBounds();
+    update();
+}
+
 QRect TStyledLabel::textRect() const
 {
-    return rect().adjusted(textMargin_, textMargin_, -textMargin_, -textMargin_);
+    return rect().adjusted(textMargin_, textMargin_ + topInset_, -textMargin_, -textMargin_);
+}
+
+int TStyledLabel::baseline() const
+{
+    return textRect().top() + QFontMetrics(font()).ascent();
 }
 
 QString TStyledLabel::shownText(const QRect& r) const
@@ -161,7 +173,7 @@ void TStyledLabel::adjustBounds()
     const QFontMetrics metrics(font());
     const int width = wordWrap_ ? this->width() : 0x7FFF;
     const QRect measured = metrics.boundingRect(QRect(0, 0, width, 0x7FFF), textFlags(), caption_);
-    const QSize size(measured.width() + 2 * textMargin_, measured.height() + 2 * textMargin_);
+    const QSize size(measured.width() + 2 * textMargin_, measured.height() + 2 * textMargin_ + topInset_);
     const QRect old = geometry();
     const int left = alignment_ & Qt::AlignRight ? old.right() + 1 - size.width() : old.left();
     setGeometry(left, old.top(), size.width(), size.height());

@@ -55,6 +55,13 @@ public:
     void setCondenseCaption(TCondense condense);
     int TextMargin() const { return textMargin_; }
     void setTextMargin(int margin);
+    // Extra room above the text, inside the label: lowers the text, and an
+    // automatic size grows by as much.
+    int TopInset() const { return topInset_; }
+    void setTopInset(int pixels);
+    // Where the first line's baseline lies, from the label's top (text laid
+    // out at the top, as the links are).
+    int baseline() const;
     // The colour the caption is painted in.
     uint FontColor() const { return fontColor_; }
     void setFontColor(uint colour);
@@ -93,6 +100,7 @@ private:
     TTextLayout layout_ = TTextLayout::Top;
     TCondense condense_ = TCondense::None;
     int textMargin_ = 0;
+    int topInset_ = 0;
     uint fontColor_ = clWindowText;
     bool pressed_ = false;
 };

@@ -1,0 +1,69 @@
+// SPDX-License-Identifier: MIT
+#include "AppLook.h"
+
+#include <QApplication>
+#include <QHash>
+#include <QProxyStyle>
+#include <QStyleFactory>
+#include <QTranslator>
+
+namespace zembra {
+
+namespace {
+
+class ClassicStyle final : public QProxyStyle {
+public:
+    ClassicStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Windows"))) {}
+
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* data) const override
+    {
+        // A Chinese Windows shows 确定 and 取消 without pictures.
+        if (hint == SH_DialogButtonBox_ButtonsHaveIcons)
+            return 0;
+        return QProxyStyle::styleHint(hint, option, widget, data);
+    }
+};
+
+// Qt's own texts that a player can meet, in Simplified Chinese, so that no
+// translation files need to be installed. The keys are Qt's source texts in
+// the contexts where the platform themes ask for them.
+class ChineseQtTexts final : public QTranslator {
+public:
+    bool isEmpty() const override { return false; }
+
+    QString translate(const char* context, const char* source, const char*, int) const override
+    {
+        const QLatin1String ctx(context);
+        if (ctx != QLatin1String("QPlatformTheme") && ctx != QLatin1String("QGnomeTheme"))
+            return {};
+        static const QHash<QString, QString> texts = {
+            {QStringLiteral("OK"), QStringLiteral("确定")},        {QStringLiteral("&OK"), QStringLiteral("确定")},
+            {QStringLiteral("Cancel"), QStringLiteral("取消")},    {QStringLiteral("&Cancel"), QStringLiteral("取消")},
+            {QStringLiteral("Close"), QStringLiteral("关闭")},     {QStringLiteral("&Close"), QStringLiteral("关闭")},
+            {QStringLiteral("&Yes"), QStringLiteral("是(&Y)")},    {QStringLiteral("&No"), QStringLiteral("否(&N)")},
+            {QStringLiteral("Yes to &All"), QStringLiteral("全部是(&A)")},
+            {QStringLiteral("N&o to All"), QStringLiteral("全部否(&O)")},
+            {QStringLiteral("Save"), QStringLiteral("保存")},      {QStringLiteral("&Save"), QStringLiteral("保存")},
+            {QStringLiteral("Save All"), QStringLiteral("全部保存")}, {QStringLiteral("Open"), QStringLiteral("打开")},
+            {QStringLiteral("Abort"), QStringLiteral("中止")},     {QStringLiteral("Retry"), QStringLiteral("重试")},
+            {QStringLiteral("Ignore"), QStringLiteral("忽略")},    {QStringLiteral("Discard"), QStringLiteral("放弃")},
+            {QStringLiteral("Close without Saving"), QStringLiteral("关闭且不保存")},
+            {QStringLiteral("Help"), QStringLiteral("帮助")},      {QStringLiteral("Apply"), QStringLiteral("应用")},
+            {QStringLiteral("Reset"), QStringLiteral("重置")},
+            {QStringLiteral("Restore Defaults"), QStringLiteral("恢复默认")},
+        };
+        return texts.value(QString::fromLatin1(source));
+    }
+};
+
+}  // namespace
+
+void applyAppLook(QApplication& app)
+{
+    QApplication::setStyle(new ClassicStyle);
+    static ChineseQtTexts texts;
+    app.installTranslator(&texts);
+}
+
+}  // namespace zembra
