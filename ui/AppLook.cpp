@@ -7,6 +7,8 @@
 #include <QStyleFactory>
 #include <QTranslator>
 
+#include "Fonts.h"
+
 namespace zembra {
 
 namespace {
@@ -62,6 +64,10 @@ public:
 void applyAppLook(QApplication& app)
 {
     QApplication::setStyle(new ClassicStyle);
+    // Message boxes and menus use the application's font: without a
+    // Chinese (PRC) face behind it, fontconfig picks glyphs by the locale,
+    // Japanese shapes in most.
+    QApplication::setFont(fonts::withChineseGlyphs(QApplication::font()));
     static ChineseQtTexts texts;
     app.installTranslator(&texts);
 }

@@ -3,7 +3,7 @@
 // locale: Qt's classic "Windows" style (group-box captions on their frame
 // lines, plain check marks in menus, dialog buttons without pictures, as the
 // classic desktop draws them), and the texts Qt itself shows (the buttons of
-// a message box) in Simplified Chinese.
+// a message box) in Simplified Chinese, with Simplified Chinese glyphs.
 #pragma once
 
 class QApplication;

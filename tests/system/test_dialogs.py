@@ -3,10 +3,11 @@
 desktop through xdg-open."""
 import os
 import stat
+import subprocess
 import time
 import unittest
 
-from harness import SystemTest, wait_for
+from harness import SystemTest, parse_ppm, wait_for
 
 VISITED = (0x82, 0x5F, 0x46)
 UNVISITED = (0x3C, 0x3C, 0x78)
@@ -19,9 +20,13 @@ class DialogsTest(SystemTest):
         self.desktop.run("xdotool", "mousemove", "--window", window, str(x), str(y), "click", "1")
 
     def find(self, title):
+        # Compared by the UTF-8 title: the legacy title property xdotool's
+        # search matches depends on the game's locale.
         def look():
-            out = self.desktop.run("xdotool", "search", "--onlyvisible", "--name", "^%s$" % title).stdout.split()
-            return out[0] if out else None
+            for window in self.desktop.run("xdotool", "search", "--onlyvisible", "--name", ".").stdout.split():
+                if self.desktop.run("xdotool", "getwindowname", window).stdout.strip() == title:
+                    return window
+            return None
         return wait_for(look, timeout=10)
 
     def geometry(self, window):
@@ -94,6 +99,32 @@ class DialogsTest(SystemTest):
         self.assertTrue(wait_for(lambda: not self.desktop.run(
             "xdotool", "search", "--onlyvisible", "--name", "^关于$").stdout.strip(), timeout=5))
         self.assertTrue(game.alive())
+
+    def test_restart_box_looks_the_same_in_every_locale(self):
+        """Its buttons read 确定 and 取消 (the window tests read the texts), so
+        the box must not change with the locale, and its buttons carry no
+        pictures: nothing but greys in the button row."""
+        boxes = {}
+        for lang in ("zh_CN.UTF-8", "C.UTF-8", "en_US.UTF-8"):
+            game = self.start_game({"LANG": lang, "LC_ALL": lang})
+            game.keys("F2")
+            time.sleep(0.3)
+            game.keys("F2")
+            box = self.find("游戏提示")
+            self.assertTrue(box, lang)
+            time.sleep(0.3)
+            data = subprocess.run(["import", "-window", box, "-depth", "8", "ppm:-"], env=self.desktop.env,
+                                  capture_output=True, check=True, timeout=20).stdout
+            boxes[lang] = parse_ppm(data)
+            with open("/tmp/zembra-box-%s.ppm" % lang, "wb") as f:
+                f.write(data)
+            game.close()
+        first = boxes["zh_CN.UTF-8"]
+        for lang, pic in boxes.items():
+            self.assertEqual((pic.w, pic.h, pic.rgb), (first.w, first.h, first.rgb), lang)
+        coloured = first.count(0, first.h - 45, first.w, first.h,
+                               lambda p: max(p) - min(p) > 40)
+        self.assertEqual(coloured, 0, "a button shows a picture")
 
 
 if __name__ == "__main__":

@@ -50,4 +50,10 @@ QFont verdana(int pixelSize, bool underline)
     return make(families, pixelSize, false, underline);
 }
 
+QFont withChineseGlyphs(QFont font)
+{
+    font.setFamilies(QStringList{font.family()} + chineseFaces());
+    return font;
+}
+
 }  // namespace zembra::fonts

@@ -14,5 +14,8 @@ QFont song(int pixelSize, bool bold = false);
 QFont arial(int pixelSize, bool bold = false, bool underline = false);
 // Verdana, else a close sans face, with a CJK SC face for Chinese glyphs.
 QFont verdana(int pixelSize, bool underline = false);
+// `font` with the CJK SC faces behind its own family, for the texts in the
+// toolkit's own font (message boxes, menus).
+QFont withChineseGlyphs(QFont font);
 
 }  // namespace zembra::fonts
