@@ -114,6 +114,16 @@ private slots:
         QCOMPARE(w.ui().mainBack->geometry(), QRect(-2, 45, 370, 447));
         QCOMPARE(w.ui().Panel1->geometry(), QRect(109, 58, 241, 420));
         QCOMPARE(w.ui().ToolBar1->geometry(), QRect(0, 0, 367, 45));
+        // An etched edge on all four sides: dark then light, from the outside
+        // in at the top and left, from the inside out at the bottom and right.
+        const QImage bar = w.ui().ToolBar1->grab().toImage();
+        const QRgb dark = w.ui().ToolBar1->palette().color(QPalette::Dark).rgb();
+        const QRgb light = w.ui().ToolBar1->palette().color(QPalette::Light).rgb();
+        for (auto [outer, inner] : {std::pair{QPoint(100, 0), QPoint(100, 1)}, {QPoint(0, 22), QPoint(1, 22)},
+                                    {QPoint(100, 43), QPoint(100, 44)}, {QPoint(365, 22), QPoint(366, 22)}}) {
+            QCOMPARE(bar.pixel(outer), dark);
+            QCOMPARE(bar.pixel(inner), light);
+        }
         QCOMPARE(EmbeddedAssets::background().size(), QSize(370, 447));
         QCOMPARE(w.ui().Panel1->spriteCount(), 252);
         QCOMPARE(w.ui().mainBack->spriteCount(), 10 + 50);  // stars and the two previews
@@ -271,8 +281,10 @@ private slots:
     void chineseTextUsesSimplifiedChineseGlyphs()
     {
         MainWindowUnderTest w;
-        for (QLabel* label : {w.ui().name, w.ui().tslabel, w.ui().Labelsoure}) {
-            const QString face = faceDrawing(QStringLiteral("一级恭喜你升"), label->font());
+        // The labels, and the toolkit's own font of the message box and menu.
+        const QList<QWidget*> texts = {w.ui().name, w.ui().tslabel, w.ui().Labelsoure, &w.form->MainPopupMenu()};
+        for (QWidget* label : texts) {
+            const QString face = faceDrawing(QStringLiteral("一级恭喜你升，？"), label->font());
             QVERIFY2(!face.isEmpty(), qPrintable(label->objectName()));
             QVERIFY2(!face.contains(QLatin1String("JP")) && !face.contains(QLatin1String("KR")) &&
                          !face.contains(QLatin1String("TC")) && !face.contains(QLatin1String("HK")),
