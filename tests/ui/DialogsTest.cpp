@@ -149,6 +149,26 @@ private slots:
             QVERIFY(f.Label4->linePitch() >= 12);
             QCOMPARE(f.Button1->geometry(), QRect(323, 264, 75, 25));
             QCOMPARE(d.focusWidget(), f.Button1);
+            // The boxes stack as laid out: down a column clear of the
+            // captions, a box hides the bottom edge of the one above it, so
+            // each boundary shows one frame line, and that line runs through
+            // the caption of the box below.
+            const QImage img = d.grab().toImage();
+            const QRgb frame = d.palette().color(QPalette::Dark).rgb();
+            QList<int> lines;
+            for (int y = 0; y < img.height(); ++y)
+                if (img.pixel(300, y) == frame)
+                    lines << y;
+            QCOMPARE(lines.size(), 4);  // three tops and the last bottom
+            for (int i = 0; i < 3; ++i) {
+                const QRect caption(groups[i].box->x() + 9, groups[i].box->y(), 12, 16);  // its first character
+                int top = img.height(), bottom = -1;
+                for (int y = caption.top(); y <= caption.bottom(); ++y)
+                    for (int x = caption.left(); x <= caption.right(); ++x)
+                        if (qGray(img.pixel(x, y)) < 150 && img.pixel(x, y) != frame)
+                            top = std::min(top, y), bottom = std::max(bottom, y);
+                QVERIFY2(top < lines[i] && lines[i] < bottom, groups[i].title);
+            }
         });
         QVERIFY(seen);
     }
