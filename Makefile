@@ -8,7 +8,7 @@ BUILD ?= build
 PACKAGES = cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev \
            libsdl2-mixer-dev libfontconfig-dev libgtest-dev fonts-noto-cjk fonts-liberation fonts-dejavu-core \
            xvfb xauth xdotool x11-utils imagemagick pulseaudio pulseaudio-utils python3 \
-           desktop-file-utils appstream
+           desktop-file-utils appstream lintian
 WINDOWS_PACKAGES = cmake ninja-build g++-mingw-w64-x86-64 wine64 googletest xvfb pulseaudio pulseaudio-utils python3
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 

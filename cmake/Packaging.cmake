@@ -5,7 +5,14 @@
 set(CPACK_PACKAGE_NAME zembra)
 set(CPACK_PACKAGE_VENDOR "The Zembra developers")
 set(CPACK_PACKAGE_CONTACT "zembra@example.org")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Falling-block puzzle game with a Chinese interface")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "falling-block puzzle game with a Chinese interface")
+set(CPACK_PACKAGE_DESCRIPTION "A single-player falling-block puzzle game whose every text is in Simplified
+Chinese. Pieces fall into a well 12 cells wide and 21 high; full rows are
+wiped away after a short animation and earn points by a fixed table. Every
+thousand points show a star, every ten thousand a new level with a new name
+and a faster fall. Two previews show the next pieces; an advanced mode adds
+pentominoes, a three-cell corner and three special blocks. Nine sound
+effects, a settings menu for the speed, help and about boxes.")
 set(CPACK_PACKAGE_HOMEPAGE_URL "http://zembra.example.org/")
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 
@@ -21,11 +28,14 @@ if(WIN32)
         set(CPACK_PACKAGE_EXECUTABLES zembra Zembra)
     endif()
 else()
+    set(CPACK_DEBIAN_PACKAGE_MAINTAINER "The Zembra developers <zembra@example.org>")
     set(CPACK_DEBIAN_PACKAGE_SECTION games)
+    set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-    # Opened at run time, so the library scan cannot see it.
-    set(CPACK_DEBIAN_PACKAGE_DEPENDS "libsdl2-mixer-2.0-0 (>= 2.0.4)")
-    set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-cjk")
+    set(CPACK_STRIP_FILES ON)
+    # The sound library is opened at run time, so the library scan cannot
+    # see it; the Chinese texts need a Simplified Chinese face.
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS "libsdl2-mixer-2.0-0 (>= 2.0.4), fonts-noto-cjk | fonts-wqy-microhei")
     set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
     set(CPACK_GENERATOR DEB)
 endif()

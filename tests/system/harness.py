@@ -124,12 +124,12 @@ def total_sounding(samples, **kw):
 class Game:
     """The real executable on a Desktop."""
 
-    def __init__(self, desktop, extra_env=None):
+    def __init__(self, desktop, extra_env=None, exe=None):
         self.desktop = desktop
         env = dict(desktop.env)
         env.update(extra_env or {})
         self.log = open(os.path.join(desktop.tmp, "game.log"), "w+")
-        self.proc = subprocess.Popen([GAME], env=env, stdout=self.log, stderr=subprocess.STDOUT)
+        self.proc = subprocess.Popen([exe or GAME], env=env, stdout=self.log, stderr=subprocess.STDOUT)
         self.window = wait_for(self._find, timeout=15)
         if not self.window:
             raise RuntimeError("no window titled Zembra appeared")
@@ -250,7 +250,7 @@ class SystemTest(unittest.TestCase):
         self.desktop = Desktop(sound=self.sound)
         self.addCleanup(self.desktop.close)
 
-    def start_game(self, extra_env=None):
-        game = Game(self.desktop, extra_env)
+    def start_game(self, extra_env=None, exe=None):
+        game = Game(self.desktop, extra_env, exe)
         self.addCleanup(game.close)
         return game
