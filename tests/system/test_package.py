@@ -42,8 +42,7 @@ class PackageTest(SystemTest):
         self.assertNotIn("./usr/bin/", files)
         sections = subprocess.run(["readelf", "-S", os.path.join(self.root, "usr/games/zembra")],
                                   capture_output=True, text=True).stdout
-        self.assertNotIn(".debug_info", sections, "the game is stripped")
-        self.assertNotIn(".symtab", sections, "the game is stripped")
+        self.assertFalse(".debug_info" in sections or ".symtab" in sections, "the game is not stripped")
         with open(os.path.join(self.root, "usr/share/applications/org.example.Zembra.desktop")) as f:
             self.assertIn("Exec=zembra\n", f.read())
 
