@@ -2,9 +2,12 @@
 #include "AppLook.h"
 
 #include <QApplication>
+#include <algorithm>
 #include <QHash>
 #include <QProxyStyle>
+#include <QProxyStyle>
 #include <QStyleFactory>
+#include <QStyleOptionGroupBox>
 #include <QTranslator>
 
 #include "Fonts.h"
