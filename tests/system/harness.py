@@ -67,6 +67,24 @@ class Desktop:
     def run(self, *args, **kw):
         return subprocess.run(list(args), env=self.env, capture_output=True, text=True, **kw)
 
+    def find_window(self, title, timeout=10):
+        """The visible window of this title. Compared by the UTF-8 title: the
+        legacy title property xdotool's search matches depends on the
+        program's locale."""
+        def look():
+            for window in self.run("xdotool", "search", "--onlyvisible", "--name", ".").stdout.split():
+                if self.run("xdotool", "getwindowname", window).stdout.strip() == title:
+                    return window
+            return None
+        return wait_for(look, timeout=timeout)
+
+    def grab(self, window):
+        """A window's pixels, as a Picture."""
+        # A timeout: import waits for ever on a window whose client has died.
+        out = subprocess.run(["import", "-window", window, "-depth", "8", "ppm:-"], env=self.env,
+                             capture_output=True, check=True, timeout=20).stdout
+        return parse_ppm(out), out
+
     def record_start(self):
         path = os.path.join(self.tmp, "rec-%d.raw" % time.monotonic_ns())
         proc = subprocess.Popen(["parecord", "--raw", "--latency-msec=50", "--device=zembra.monitor",
@@ -162,14 +180,12 @@ class Game:
             time.sleep(delay)
 
     def screenshot(self, path=None):
-        """The window's pixels as (width, height, bytes of RGB)."""
-        # A timeout: import waits for ever on a window whose client has died.
-        out = subprocess.run(["import", "-window", self.window, "-depth", "8", "ppm:-"], env=self.desktop.env,
-                             capture_output=True, check=True, timeout=20).stdout
+        """The window's pixels, as a Picture."""
+        pic, out = self.desktop.grab(self.window)
         if path:
             with open(path, "wb") as f:
                 f.write(out)
-        return parse_ppm(out)
+        return pic
 
     def alive(self):
         return self.proc.poll() is None

@@ -3,11 +3,10 @@
 desktop through xdg-open."""
 import os
 import stat
-import subprocess
 import time
 import unittest
 
-from harness import SystemTest, parse_ppm, wait_for
+from harness import SystemTest, wait_for
 
 VISITED = (0x82, 0x5F, 0x46)
 UNVISITED = (0x3C, 0x3C, 0x78)
@@ -20,14 +19,7 @@ class DialogsTest(SystemTest):
         self.desktop.run("xdotool", "mousemove", "--window", window, str(x), str(y), "click", "1")
 
     def find(self, title):
-        # Compared by the UTF-8 title: the legacy title property xdotool's
-        # search matches depends on the game's locale.
-        def look():
-            for window in self.desktop.run("xdotool", "search", "--onlyvisible", "--name", ".").stdout.split():
-                if self.desktop.run("xdotool", "getwindowname", window).stdout.strip() == title:
-                    return window
-            return None
-        return wait_for(look, timeout=10)
+        return self.desktop.find_window(title)
 
     def geometry(self, window):
         info = self.desktop.run("xwininfo", "-id", window).stdout
@@ -113,9 +105,7 @@ class DialogsTest(SystemTest):
             box = self.find("游戏提示")
             self.assertTrue(box, lang)
             time.sleep(0.3)
-            data = subprocess.run(["import", "-window", box, "-depth", "8", "ppm:-"], env=self.desktop.env,
-                                  capture_output=True, check=True, timeout=20).stdout
-            boxes[lang] = parse_ppm(data)
+            boxes[lang], data = self.desktop.grab(box)
             with open("/tmp/zembra-box-%s.ppm" % lang, "wb") as f:
                 f.write(data)
             game.close()
