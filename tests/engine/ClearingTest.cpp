@@ -72,33 +72,46 @@ TEST_F(EngineTest, OnlyTheTopRowFullIsEmptiedAndNothingMoves)
     EXPECT_EQ(engine.Score, 150);
 }
 
-TEST_F(EngineTest, TheWipeRunsFromTheMiddleOutwardInSixShorteningTicks)
+TEST_F(EngineTest, EveryWipeRunsFromTheMiddleOutwardInSixShorteningTicks)
 {
     window.clearEffect = true;
-    setBoard({".A..........", "RRRRRR.RRRRR", "RRRRRR.RRRRR"});
-    placePiece(2, {5, 16});  // bar in column 7, rows 16..19; lands in rows 18..21
-    engine.DropToBottom();
-    ASSERT_TRUE(effect().enabled);
-    EXPECT_FALSE(fall().enabled);
-    EXPECT_EQ(effect().interval, 51);
-    const char* expected[] = {
-        "RRRRR..RRRRR", "RRRR....RRRR", "RRR......RRR", "RR........RR", "R..........R",
-    };
-    const int waits[] = {41, 31, 21, 11, 1};
-    for (int tick = 0; tick < 5; ++tick) {
+    // Two wipes in one game: after a hard drop, then after a landing by
+    // gravity, which must not bring the next piece while the wipe runs.
+    for (bool gravity : {false, true}) {
+        SCOPED_TRACE(gravity ? "landed by gravity" : "dropped");
+        setBoard({".A..........", "RRRRRR.RRRRR", "RRRRRR.RRRRR"});
+        const int scoreBefore = engine.Score;
+        if (gravity) {
+            placePiece(2, {5, 17});  // bar in column 7, rows 17..20
+            fall().fire();           // one row down, onto the floor
+            fall().fire();           // lands
+        } else {
+            placePiece(2, {5, 16});  // bar in column 7, rows 16..19; lands in rows 18..21
+            engine.DropToBottom();
+        }
+        ASSERT_TRUE(effect().enabled);
+        EXPECT_FALSE(fall().enabled);
+        EXPECT_EQ(effect().interval, 51);
+        const char* expected[] = {
+            "RRRRR..RRRRR", "RRRR....RRRR", "RRR......RRR", "RR........RR", "R..........R",
+        };
+        const int waits[] = {41, 31, 21, 11, 1};
+        for (int tick = 0; tick < 5; ++tick) {
+            effect().fire();
+            EXPECT_EQ(board(20)[0], expected[tick]) << "tick " << tick + 1;
+            EXPECT_EQ(board(21)[0], expected[tick]);
+            EXPECT_EQ(effect().interval, waits[tick]) << "tick " << tick + 1;
+            EXPECT_EQ(engine.Score, scoreBefore);
+            EXPECT_FALSE(engine.Playing);
+            EXPECT_EQ(engine.CurShape, 2) << "no new piece during the wipe";
+        }
         effect().fire();
-        EXPECT_EQ(board(20)[0], expected[tick]) << "tick " << tick + 1;
-        EXPECT_EQ(board(21)[0], expected[tick]);
-        EXPECT_EQ(effect().interval, waits[tick]) << "tick " << tick + 1;
-        EXPECT_EQ(engine.Score, 0);
-        EXPECT_FALSE(engine.Playing);
+        EXPECT_FALSE(effect().enabled);
+        EXPECT_TRUE(fall().enabled);
+        EXPECT_EQ(engine.Score, scoreBefore + 400);
+        EXPECT_EQ(board(19), (std::vector<std::string>{kEmpty, "......R.....", ".A....R....."}));
     }
-    effect().fire();
-    EXPECT_FALSE(effect().enabled);
-    EXPECT_TRUE(fall().enabled);
-    EXPECT_EQ(engine.Score, 400);
-    EXPECT_EQ(window.displayUpdates, 1);
-    EXPECT_EQ(board(19), (std::vector<std::string>{kEmpty, "......R.....", ".A....R....."}));
+    EXPECT_EQ(window.displayUpdates, 2);
 }
 
 TEST_F(EngineTest, WithoutTheWipeRowsVanishTheMomentThePieceLands)

@@ -23,6 +23,16 @@ std::map<int, int> countDraws(bool advanced, int builds, unsigned seed)
 
 }  // namespace
 
+TEST(PieceSequence, PoolHoldsItsEntriesInOrder)
+{
+    // Entries 1 to 24 the normal pool, 25 to 48 the advanced additions.
+    const std::array<int, AdvancedPoolSize + 1> pool = {
+        0,  1,  2,  3,  4,  5,  6,  9,  10, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28,
+        29, 30, 31, 32, 33, 34, 35, 36, 37, 38, 41, 42, 45, 46, 47, 48, 49, 49, 50, 50, 51, 51, 51, 51,
+    };
+    EXPECT_EQ(ShapeIdPool, pool);
+}
+
 TEST(PieceSequence, NormalPoolHoldsOnlyTheSevenTetrominoes)
 {
     std::mt19937 rng(1);

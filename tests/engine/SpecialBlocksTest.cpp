@@ -113,6 +113,8 @@ TEST_F(EngineTest, PiercingBlockJumpsSidewaysOverCellsButNotPastTheWall)
         {"one step right", "............", 7, false, 8},
         {"over a wall of cells", "......XRRR..", 7, false, 11},
         {"into a gap on the left", "..R.RRX.....", 7, true, 4},
+        {"into the last column", "......XRRRR.", 7, false, 12},
+        {"into the first column", ".RRRRRX.....", 7, true, 1},
         {"right wall", "...........X", 12, false, 12},
         {"left wall", "X...........", 1, true, 1},
         {"row full to the wall", "......XRRRRR", 7, false, 7},
