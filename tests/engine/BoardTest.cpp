@@ -67,6 +67,8 @@ TEST_F(EngineTest, PreviewsShowNextInColourAndAfterNextInGrey)
         EXPECT_EQ(nextImage(i).width, 15);
         EXPECT_TRUE(afterNextImage(i).shown);
         EXPECT_EQ(afterNextImage(i).picture, "hy");
+        EXPECT_EQ(afterNextImage(i).left, 45);  // a standing bar centred in x 17..88, y 142..228
+        EXPECT_EQ(afterNextImage(i).top, 155 + 15 * (i - 1));
     }
     EXPECT_FALSE(nextImage(5).shown);
 
