@@ -2,12 +2,8 @@
 #include "AppLook.h"
 
 #include <QApplication>
-#include <algorithm>
 #include <QHash>
-#include <QProxyStyle>
-#include <QProxyStyle>
 #include <QStyleFactory>
-#include <QStyleOptionGroupBox>
 #include <QTranslator>
 
 #include "Fonts.h"
@@ -15,20 +11,6 @@
 namespace zembra {
 
 namespace {
-
-class ClassicStyle final : public QProxyStyle {
-public:
-    ClassicStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Windows"))) {}
-
-    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
-                  QStyleHintReturn* data) const override
-    {
-        // A Chinese Windows shows 确定 and 取消 without pictures.
-        if (hint == SH_DialogButtonBox_ButtonsHaveIcons)
-            return 0;
-        return QProxyStyle::styleHint(hint, option, widget, data);
-    }
-};
 
 // Qt's own texts that a player can meet, in Simplified Chinese, so that no
 // translation files need to be installed. The keys are Qt's source texts in
@@ -66,7 +48,7 @@ public:
 
 void applyAppLook(QApplication& app)
 {
-    QApplication::setStyle(new ClassicStyle);
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Windows")));
     // Message boxes and menus use the application's font: without a
     // Chinese (PRC) face behind it, fontconfig picks glyphs by the locale,
     // Japanese shapes in most.
