@@ -56,4 +56,10 @@ QFont withChineseGlyphs(QFont font)
     return font;
 }
 
+QFont latinFace(QFont font)
+{
+    font.setFamilies({font.families().value(0, font.family())});
+    return font;
+}
+
 }  // namespace zembra::fonts

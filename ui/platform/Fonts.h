@@ -17,5 +17,8 @@ QFont verdana(int pixelSize, bool underline = false);
 // `font` with the CJK SC faces behind its own family, for the texts in the
 // toolkit's own font (message boxes, menus).
 QFont withChineseGlyphs(QFont font);
+// `font` with only its first family: the Latin face the layout names, whose
+// metrics the classic desktop lays text out by.
+QFont latinFace(QFont font);
 
 }  // namespace zembra::fonts

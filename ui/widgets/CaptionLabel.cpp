@@ -3,14 +3,13 @@
 
 #include <QPainter>
 
+#include "Fonts.h"
+
 namespace zembra {
 
 int CaptionLabel::baseline() const
 {
-    // The first family of the font is the Latin face the layout names.
-    QFont latin = font();
-    latin.setFamilies({font().families().value(0, font().family())});
-    return QFontMetrics(latin).ascent();
+    return QFontMetrics(fonts::latinFace(font())).ascent();
 }
 
 void CaptionLabel::paintEvent(QPaintEvent*)

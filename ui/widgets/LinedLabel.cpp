@@ -5,16 +5,15 @@
 #include <QPainter>
 #include <QRegularExpression>
 
+#include "Fonts.h"
+
 namespace zembra {
 
 int LinedLabel::linePitch() const
 {
-    // The first family of the font is the Latin face the layout names; the
-    // lines share out the label's height when it has room to spare.
-    QFont latin = font();
-    latin.setFamilies({font().families().value(0, font().family())});
+    // The lines share out the label's height when it has room to spare.
     const auto lines = static_cast<int>(lines_().size());
-    return std::max(QFontMetrics(latin).lineSpacing(), height() / std::max(1, lines));
+    return std::max(QFontMetrics(fonts::latinFace(font())).lineSpacing(), height() / std::max(1, lines));
 }
 
 QStringList LinedLabel::lines_() const
