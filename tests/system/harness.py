@@ -79,7 +79,7 @@ class Desktop:
         return wait_for(look, timeout=timeout)
 
     def grab(self, window):
-        """A window's pixels, as a Picture."""
+        """A window's pixels, as a Picture and as the PPM bytes."""
         # A timeout: import waits for ever on a window whose client has died.
         out = subprocess.run(["import", "-window", window, "-depth", "8", "ppm:-"], env=self.env,
                              capture_output=True, check=True, timeout=20).stdout
