@@ -49,10 +49,10 @@ public:
 void applyAppLook(QApplication& app)
 {
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Windows")));
-    // Message boxes and menus use the application's font: without a
-    // Chinese (PRC) face behind it, fontconfig picks glyphs by the locale,
-    // Japanese shapes in most.
-    QApplication::setFont(fonts::withChineseGlyphs(QApplication::font()));
+    // Message boxes and menus use the application's font: "宋体" at 9 points,
+    // as on a Chinese Windows.
+    fonts::registerEmbeddedFaces();
+    QApplication::setFont(fonts::song(12));
     static ChineseQtTexts texts;
     app.installTranslator(&texts);
 }

@@ -42,13 +42,13 @@ TFormAbout::TFormAbout(QWidget* owner) : FixedDialog(owner), ui_(std::make_uniqu
     for (QLabel* label : {static_cast<QLabel*>(ui_->Label5), ui_->Label1, ui_->Label2})
         sizeToText(label);
     // Each link's text moves down onto its caption's baseline, as the two
-    // would line up in the faces the layout names.
+    // line up on the classic desktop.
     const struct {
-        const CaptionLabel* caption;
+        const QLabel* caption;
         TURLLabel* link;
     } pairs[] = {{ui_->Label5, ui_->URLLabel4}, {ui_->Label6, ui_->URLLabel1}};
     for (const auto& p : pairs) {
-        const int lower = p.caption->y() + p.caption->baseline() - (p.link->y() + p.link->baseline());
+        const int lower = p.caption->y() + p.caption->fontMetrics().ascent() - (p.link->y() + p.link->baseline());
         p.link->setTopInset(std::max(0, lower));
     }
     finishLayout(ui_->Button1);

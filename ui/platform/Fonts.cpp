@@ -1,11 +1,29 @@
 // SPDX-License-Identifier: MIT
 #include "Fonts.h"
 
-#include <QStringList>
+#include <QFontDatabase>
+
+#include "EmbeddedAssets.h"
 
 namespace zembra::fonts {
 
 namespace {
+
+const QString kSong = QStringLiteral("Zembra Song");
+const QString kSans = QStringLiteral("Zembra Sans");
+const QString kWide = QStringLiteral("Zembra Wide");
+
+// The system's face of that name first where the layout's own faces come
+// with the system; elsewhere only ours, so that no alias rule can match.
+QStringList systemFirst(const char* system, const QString& embedded)
+{
+#ifdef Q_OS_WIN
+    return {QString::fromLatin1(system), embedded};
+#else
+    (void)system;
+    return {embedded};
+#endif
+}
 
 QFont make(const QStringList& families, int pixelSize, bool bold, bool underline)
 {
@@ -14,52 +32,52 @@ QFont make(const QStringList& families, int pixelSize, bool bold, bool underline
     font.setPixelSize(pixelSize);
     font.setBold(bold);
     font.setUnderline(underline);
-    font.setStyleStrategy(QFont::PreferDefault);
+    // Rendered alike whatever the desktop's font settings say: hinted to
+    // the pixel grid, as the classic desktop draws small text, and grey
+    // edges rather than colour fringes.
+    font.setHintingPreference(QFont::PreferFullHinting);
+    font.setStyleStrategy(QFont::NoSubpixelAntialias);
     return font;
-}
-
-const QStringList& chineseFaces()
-{
-    static const QStringList faces = {QStringLiteral("Noto Sans CJK SC"), QStringLiteral("Source Han Sans SC"),
-                                      QStringLiteral("WenQuanYi Micro Hei"), QStringLiteral("Microsoft YaHei")};
-    return faces;
 }
 
 }  // namespace
 
+const QStringList& embeddedFamilies()
+{
+    static const QStringList families = {kSong, kSans, kWide};
+    return families;
+}
+
+const QStringList& embeddedFiles()
+{
+    static const QStringList files = {
+        QStringLiteral("fonts/zembra-song.otf"), QStringLiteral("fonts/zembra-song-bold.otf"),
+        QStringLiteral("fonts/zembra-sans.ttf"), QStringLiteral("fonts/zembra-sans-bold.ttf"),
+        QStringLiteral("fonts/zembra-wide.ttf")};
+    return files;
+}
+
+int registerEmbeddedFaces()
+{
+    int registered = 0;
+    for (const QString& file : embeddedFiles())
+        registered += QFontDatabase::addApplicationFontFromData(EmbeddedAssets::bytes(file)) >= 0 ? 1 : 0;
+    return registered;
+}
+
 QFont song(int pixelSize, bool bold)
 {
-    QStringList families = {QStringLiteral("SimSun"), QStringLiteral("宋体"), QStringLiteral("NSimSun"),
-                            QStringLiteral("Noto Serif CJK SC"), QStringLiteral("Source Han Serif SC"),
-                            QStringLiteral("AR PL UMing CN")};
-    families += chineseFaces();
-    return make(families, pixelSize, bold, false);
+    return make(systemFirst("SimSun", kSong), pixelSize, bold, false);
 }
 
 QFont arial(int pixelSize, bool bold, bool underline)
 {
-    QStringList families = {QStringLiteral("Arial"), QStringLiteral("Liberation Sans")};
-    families += chineseFaces();
-    return make(families, pixelSize, bold, underline);
+    return make(systemFirst("Arial", kSans) + systemFirst("SimSun", kSong), pixelSize, bold, underline);
 }
 
 QFont verdana(int pixelSize, bool underline)
 {
-    QStringList families = {QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")};
-    families += chineseFaces();
-    return make(families, pixelSize, false, underline);
-}
-
-QFont withChineseGlyphs(QFont font)
-{
-    font.setFamilies(QStringList{font.family()} + chineseFaces());
-    return font;
-}
-
-QFont latinFace(QFont font)
-{
-    font.setFamilies({font.families().value(0, font.family())});
-    return font;
+    return make(systemFirst("Verdana", kWide) + systemFirst("SimSun", kSong), pixelSize, false, underline);
 }
 
 }  // namespace zembra::fonts

@@ -1,24 +1,30 @@
 // SPDX-License-Identifier: MIT
-// The game's fonts with fallbacks that give Simplified Chinese glyphs on
-// every desktop: without a Chinese (PRC) face named, fontconfig would pick
-// Japanese glyph shapes for the Chinese texts.
+// The faces the windows are laid out for, the same on every machine: the
+// game carries its own (a Song face for "宋体", one with Arial's metrics,
+// one close to Verdana) and resolves every font to them by name, so that no
+// font configuration can put another face in their place. On Windows the
+// system's own SimSun, Arial and Verdana come first where they exist.
 #pragma once
 
 #include <QFont>
+#include <QStringList>
 
 namespace zembra::fonts {
 
-// "宋体": SimSun where it exists, else a Song or CJK SC face.
+// Makes the embedded faces known to the application. Call once, after the
+// application object exists and before the first window is created.
+// Returns how many faces were registered.
+int registerEmbeddedFaces();
+
+// "宋体".
 QFont song(int pixelSize, bool bold = false);
-// Arial: Arial, else Liberation Sans, with a CJK SC face for Chinese glyphs.
+// Arial, with the Song face for Chinese glyphs, as a Chinese Windows links them.
 QFont arial(int pixelSize, bool bold = false, bool underline = false);
-// Verdana, else a close sans face, with a CJK SC face for Chinese glyphs.
+// Verdana, with the Song face for Chinese glyphs.
 QFont verdana(int pixelSize, bool underline = false);
-// `font` with the CJK SC faces behind its own family, for the texts in the
-// toolkit's own font (message boxes, menus).
-QFont withChineseGlyphs(QFont font);
-// `font` with only its first family: the Latin face the layout names, whose
-// metrics the classic desktop lays text out by.
-QFont latinFace(QFont font);
+
+// The embedded faces' family names, and the files they come from.
+const QStringList& embeddedFamilies();
+const QStringList& embeddedFiles();
 
 }  // namespace zembra::fonts

@@ -1,0 +1,27 @@
+// SPDX-License-Identifier: MIT
+// One embedded face: a subset of a system font, renamed and given the line
+// metrics the game's layout needs.
+#pragma once
+
+#include <filesystem>
+#include <set>
+#include <string>
+
+#include "OpenTypeTables.h"
+
+namespace fontgen {
+
+struct FaceRecipe {
+    std::string file;                // the name it is written under
+    std::filesystem::path source;    // a system font file
+    unsigned index;                  // the face within a collection
+    std::string family;              // our own name for it
+    bool bold;
+    VerticalMetrics perMille;        // of the em
+    std::string description;
+};
+
+// The font file, or an exception that says what went wrong.
+std::string subsetFace(const FaceRecipe& recipe, const std::set<char32_t>& characters);
+
+}  // namespace fontgen
