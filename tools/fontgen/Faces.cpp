@@ -1,7 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "Faces.h"
 
+#include <hb.h>
+
+#include <cstdint>
 #include <fstream>
+#include <iterator>
+#include <sstream>
 #include <stdexcept>
 
 #include "Characters.h"
@@ -45,6 +50,21 @@ const std::vector<FaceRecipe>& faces()
     return list;
 }
 
+std::string sourcesNote()
+{
+    std::ostringstream note;
+    note << "Made by tools/fontgen with HarfBuzz " << hb_version_string() << " from:\n";
+    for (const FaceRecipe& recipe : faces()) {
+        std::ifstream in(recipe.source, std::ios::binary);
+        std::uint64_t hash = 0xcbf29ce484222325ULL, size = 0;
+        for (std::istreambuf_iterator<char> it(in), end; it != end; ++it, ++size)
+            hash = (hash ^ static_cast<unsigned char>(*it)) * 0x100000001b3ULL;
+        note << recipe.file << ": " << recipe.source.string() << " face " << recipe.index << ", " << size
+             << " bytes, FNV-1a " << std::hex << hash << std::dec << "\n";
+    }
+    return note.str();
+}
+
 std::string writeFaces(const std::filesystem::path& sourceRoot, const std::filesystem::path& dir)
 {
     try {
@@ -57,6 +77,7 @@ std::string writeFaces(const std::filesystem::path& sourceRoot, const std::files
             if (!out)
                 return "cannot write " + (dir / recipe.file).string();
         }
+        std::ofstream(dir / "SOURCES.txt", std::ios::binary) << sourcesNote();
     } catch (const std::exception& e) {
         return e.what();
     }

@@ -1,0 +1,180 @@
+# SPDX-License-Identifier: MIT
+"""The game draws the same pixels whatever fonts the machine has: with none
+at all but its own, and with every font the machine has. In both, no text is
+cut off: Help's lines and captions, the game-over banner's underline and the
+About captions on their links' baselines."""
+import os
+import subprocess
+import time
+import unittest
+
+from harness import SystemTest, parse_ppm, wait_for
+
+# Help's labels and group boxes, in dialog coordinates: (x, y, w, h, lines).
+HELP_LABELS = {"Label3": (23, 89, 234, 56, 4), "Label4": (23, 173, 96, 84, 6)}
+# Group-box captions: the box's top and the caption's colour.
+HELP_CAPTIONS = [(5, (0, 0, 255)), (65, (128, 0, 0)), (157, (0, 128, 128))]
+BUTTON_FACE_TOLERANCE = 40
+
+
+def ink_rows(pic, x0, x1, y0, y1, is_ink):
+    return [y for y in range(y0, y1) if any(is_ink(pic.at(x, y)) for x in range(x0, x1))]
+
+
+def bands(rows):
+    """Runs of consecutive rows, as (first, last)."""
+    out = []
+    for y in rows:
+        if out and y == out[-1][1] + 1:
+            out[-1] = (out[-1][0], y)
+        else:
+            out.append((y, y))
+    return out
+
+
+def near(colour, target, tolerance=90):
+    return sum(abs(a - b) for a, b in zip(colour, target)) < tolerance
+
+
+class FontSetTest(SystemTest):
+    sound = False
+
+    def private_fonts(self):
+        """A font configuration that sees no font at all."""
+        folder = os.path.join(self.desktop.tmp, "fontconfig")
+        os.makedirs(folder)
+        path = os.path.join(folder, "fonts.conf")
+        with open(path, "w") as f:
+            f.write('<?xml version="1.0"?>\n<!DOCTYPE fontconfig SYSTEM "fonts.dtd">\n'
+                    "<fontconfig><cachedir>%s</cachedir></fontconfig>\n" % os.path.join(folder, "cache"))
+        return {"FONTCONFIG_FILE": path}
+
+    def click(self, window, x, y, button=1):
+        self.desktop.run("xdotool", "mousemove", "--window", window, str(x), str(y))
+        self.desktop.run("xdotool", "click", str(button))
+
+    def grab_root(self, x, y, w, h):
+        """A part of the screen: a menu is a window of its own, over the game's."""
+        data = subprocess.run(["import", "-window", "root", "-depth", "8", "-crop", "%dx%d+%d+%d" % (w, h, x, y),
+                               "ppm:-"], env=self.desktop.env, capture_output=True, check=True, timeout=20).stdout
+        return parse_ppm(data)
+
+    def close_dialog(self, window, title):
+        self.desktop.run("xdotool", "windowfocus", "--sync", window)
+        self.desktop.run("xdotool", "key", "Return")
+        self.assertTrue(wait_for(lambda: not self.desktop.find_window(title, timeout=0.2), timeout=5), title)
+
+    def views(self, extra_env):
+        """What a player sees: the main window, its menu, About, Help, the
+        restart box, and the banner's rows at game over."""
+        game = self.start_game(extra_env)
+        views = {"main": game.screenshot()}
+        g = game.geometry()
+        self.click(game.window, 50, 300, 3)
+        time.sleep(0.5)
+        views["menu"] = self.grab_root(g["Absolute upper-left X"], g["Absolute upper-left Y"], g["Width"], g["Height"])
+        self.desktop.run("xdotool", "key", "Escape")
+        time.sleep(0.3)
+        for title, x in (("关于", 243), ("帮助", 200)):
+            self.click(game.window, x, 22)
+            window = self.desktop.find_window(title)
+            self.assertTrue(window, title)
+            time.sleep(0.3)
+            views[title] = self.desktop.grab(window)[0]
+            self.close_dialog(window, title)
+        game.keys("F2")
+        time.sleep(0.3)
+        game.keys("F2")
+        box = self.desktop.find_window("游戏提示")
+        self.assertTrue(box, "the restart box")
+        time.sleep(0.3)
+        views["box"] = self.desktop.grab(box)[0]
+        self.desktop.run("xdotool", "windowfocus", "--sync", box)
+        self.desktop.run("xdotool", "key", "Escape")
+        self.assertTrue(wait_for(lambda: not self.desktop.find_window("游戏提示", timeout=0.2), timeout=5))
+        # Pile the pieces up until the game ends.
+        for _ in range(60):
+            game.keys("space", delay=0.1)
+            pic = game.screenshot()
+            if self.underline_row(pic) is not None or self.red_text_rows(pic):
+                break
+        time.sleep(0.5)
+        views["over"] = game.screenshot()
+        return views
+
+    # The banner "GAME  OVER" lies at (108, 208) of the window, 241 x 42.
+    def red_text_rows(self, pic):
+        return ink_rows(pic, 108, 349, 208, 250, lambda p: p == (255, 0, 0))
+
+    def underline_row(self, pic):
+        """The row where pure red runs unbroken across most of the banner."""
+        for y in range(208, 250):
+            run = best = 0
+            for x in range(108, 349):
+                run = run + 1 if pic.at(x, y) == (255, 0, 0) else 0
+                best = max(best, run)
+            if best >= 180:
+                return y
+        return None
+
+    def check_unclipped(self, views, name):
+        help_pic = views["帮助"]
+        face = help_pic.at(3, 280)
+        is_ink = lambda p: sum(abs(a - b) for a, b in zip(p, face)) > BUTTON_FACE_TOLERANCE
+        for label, (x, y, w, h, lines) in HELP_LABELS.items():
+            found = bands(ink_rows(help_pic, x, x + w, y - 3, y + h + 3, is_ink))
+            self.assertEqual(len(found), lines, "%s %s: %s" % (name, label, found))
+            self.assertGreaterEqual(found[0][0], y, "%s %s starts above its label" % (name, label))
+            self.assertLess(found[-1][1], y + h - 1, "%s %s: its last line reaches the label's edge" % (name, label))
+            heights = [b - a + 1 for a, b in found]
+            self.assertGreaterEqual(min(heights), max(heights) - 1, "%s %s: a line is cut: %s" % (name, label, heights))
+        # Each caption is whole, at least as tall as "游戏" at the start of the
+        # first box's first line (the same font; the captions begin with
+        # glyphs as tall), and its frame line runs through it.
+        reference = bands(ink_rows(help_pic, 17, 39, 22, 42, is_ink))
+        self.assertEqual(len(reference), 1, "%s: %s" % (name, reference))
+        tallest_line = reference[0][1] - reference[0][0] + 1
+        for top, colour in HELP_CAPTIONS:
+            rows = ink_rows(help_pic, 17, 57, max(0, top - 6), top + 14, is_ink)
+            self.assertTrue(any(near(help_pic.at(x, y), colour) for y in rows for x in range(17, 57)),
+                            "%s: the caption at %d is not in its colour" % (name, top))
+            self.assertTrue(rows, "%s: no caption at %d" % (name, top))
+            self.assertGreaterEqual(rows[-1] - rows[0] + 1, tallest_line, "%s: caption at %d cut" % (name, top))
+            frame = [y for y in range(max(0, top - 6), top + 12) if help_pic.at(300, y) != face]
+            self.assertTrue(frame and rows[0] < frame[0] < rows[-1],
+                            "%s: caption at %d, rows %s, frame %s" % (name, top, (rows[0], rows[-1]), frame))
+        # "GAME  OVER" is underlined.
+        self.assertIsNotNone(self.underline_row(views["over"]), "%s: the banner has no underline" % name)
+        # 主页: and 邮件: stand on their links' baselines: the captions' ink
+        # ends the same distance above each link's underline.
+        about = views["关于"]
+        about_face = about.at(5, 5)
+        dark = lambda p: sum(p) < sum(about_face) - 150
+        link_colour = (0x3C, 0x3C, 0x78)
+        gaps = []
+        for caption_x, top in ((69, 86), (8, 110)):
+            caption = ink_rows(about, caption_x, 96, top, top + 22, dark)
+            underline = [y for y in range(top, top + 22)
+                         if sum(1 for x in range(102, 200) if near(about.at(x, y), link_colour, 60)) > 80]
+            self.assertTrue(caption and underline, "%s: caption or link missing at %d" % (name, top))
+            gaps.append(underline[0] - caption[-1])
+        self.assertEqual(gaps[0], gaps[1], "%s: captions and links do not line up alike: %s" % (name, gaps))
+        self.assertIn(gaps[0], (1, 2, 3), "%s: a caption is off its link's baseline: %s" % (name, gaps))
+
+    def test_the_same_pixels_with_no_fonts_and_with_all_of_them(self):
+        own = self.views(self.private_fonts())
+        self.check_unclipped(own, "own faces only")
+        self.desktop.close()
+        self.desktop = type(self.desktop)(sound=False)
+        self.addCleanup(self.desktop.close)
+        full = self.views({})
+        self.check_unclipped(full, "every font of the machine")
+        for view in ("main", "menu", "关于", "帮助", "box"):
+            a, b = own[view], full[view]
+            self.assertEqual((a.w, a.h), (b.w, b.h), view)
+            differing = sum(1 for i in range(0, len(a.rgb), 3) if a.rgb[i:i + 3] != b.rgb[i:i + 3])
+            self.assertEqual(differing, 0, "%s: %d pixels differ between the font sets" % (view, differing))
+
+
+if __name__ == "__main__":
+    unittest.main()
