@@ -6,7 +6,8 @@
 #   make test-windows  cross-builds what needs no Qt with mingw-w64, runs it under wine
 BUILD ?= build
 PACKAGES = cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev \
-           libsdl2-mixer-dev libfontconfig-dev libgtest-dev fonts-noto-cjk fonts-liberation fonts-dejavu-core \
+           libsdl2-mixer-dev libfontconfig-dev libgtest-dev libharfbuzz-dev \
+           fonts-noto-cjk fonts-liberation2 fonts-dejavu-core fonts-urw-base35 \
            xvfb xauth xdotool x11-utils imagemagick pulseaudio pulseaudio-utils python3 \
            desktop-file-utils appstream lintian
 WINDOWS_PACKAGES = cmake ninja-build g++-mingw-w64-x86-64 wine64 googletest xvfb pulseaudio pulseaudio-utils python3

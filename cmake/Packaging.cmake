@@ -34,8 +34,8 @@ else()
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
     set(CPACK_STRIP_FILES ON)
     # The sound library is opened at run time, so the library scan cannot
-    # see it; the Chinese texts need a Simplified Chinese face.
-    set(CPACK_DEBIAN_PACKAGE_DEPENDS "libsdl2-mixer-2.0-0 (>= 2.0.4), fonts-noto-cjk | fonts-wqy-microhei")
+    # see it. No font package: the game carries its own faces.
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS "libsdl2-mixer-2.0-0 (>= 2.0.4)")
     set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
     set(CPACK_GENERATOR DEB)
 endif()
