@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# `make windows`: the game for 64-bit Windows, built here with mingw-w64
+# against a static Qt (built once per machine by build-qt.sh), as one
+# self-contained zembra.exe, and the ZIP a player downloads. The same tree
+# gives the same bytes. The window and engine tests are built beside it.
+# Usage: tools/windows/build.sh [BUILD_FOLDER]   (default build-windows)
+set -euo pipefail
+src=$(cd "$(dirname "$0")/../.." && pwd)
+out=$(mkdir -p "${1:-$src/build-windows}" && cd "${1:-$src/build-windows}" && pwd)
+qt=$("$src/tools/windows/build-qt.sh")
+
+cmake -S "$src" -B "$out" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_TOOLCHAIN_FILE="$src/cmake/mingw-w64-x86_64.cmake" -DCMAKE_PREFIX_PATH="$qt" -DQT_HOST_PATH=/usr \
+    -DZEMBRA_GTEST_SOURCE_DIR=/usr/src/googletest >/dev/null
+cmake --build "$out"
+
+version=$(sed -n 's/^project(Zembra VERSION \([0-9.]*\).*/\1/p' "$src/CMakeLists.txt")
+stage="$out/package/zembra-$version-win64"
+rm -rf "$out/package"
+mkdir -p "$stage"
+x86_64-w64-mingw32-strip -o "$stage/zembra.exe" "$out/zembra.exe"
+cp "$src/LICENSE" "$stage/LICENSE.txt"
+# The read-me in UTF-8 with a byte-order mark, so that every Notepad reads its Chinese.
+{ printf '\xef\xbb\xbf'; cat "$src/tools/windows/README.txt"; } >"$stage/README.txt"
+{
+    echo "Zembra links Qt $(basename "$qt" | cut -d- -f2) statically, under the GNU LGPL version 3."
+    echo "Qt's source is Debian's qt6-base package of that version (apt-get source qt6-base);"
+    echo "tools/windows/build-qt.sh in Zembra's source tree builds it exactly as used here,"
+    echo "and tools/windows/build.sh relinks the game against it, so that anyone can rebuild"
+    echo "zembra.exe with a changed Qt. The LGPL and the GPL it builds on follow, then Qt's"
+    echo "copyright file (Qt and the libraries it bundles), then the licences of the"
+    echo "embedded fonts and of the compiler's runtime."
+    for f in /usr/share/common-licenses/LGPL-3 /usr/share/common-licenses/GPL-3 \
+             /usr/share/doc/libqt6core6/copyright "$src/assets/fonts/LICENSES.txt" \
+             /usr/share/doc/mingw-w64-common/copyright; do
+        printf '\n==================== %s ====================\n\n' "$(basename "$(dirname "$f")")/$(basename "$f")"
+        cat "$f"
+    done
+} >"$stage/THIRD-PARTY.txt"
+# Text files with Windows line ends, every file dated alike.
+for f in "$stage"/*.txt; do sed -i 's/\r*$/\r/' "$f"; done
+chmod 644 "$stage"/*
+zip="$out/zembra-$version-win64.zip"
+rm -f "$zip"
+(cd "$out/package" && cmake -E tar cf "$zip" --format=zip --mtime="2026-01-01 00:00:00 UTC" \
+    "zembra-$version-win64/zembra.exe" "zembra-$version-win64/README.txt" \
+    "zembra-$version-win64/LICENSE.txt" "zembra-$version-win64/THIRD-PARTY.txt")
+printf '%s  %s bytes\n%s  %s bytes\n' "$stage/zembra.exe" "$(stat -c %s "$stage/zembra.exe")" \
+    "$zip" "$(stat -c %s "$zip")"
