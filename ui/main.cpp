@@ -5,13 +5,13 @@
 
 #include "AppLook.h"
 #include "FirstFrame.h"
-#include "FontWarmUp.h"
 #include "MainUnit.h"
+#include "OwnFontsOnly.h"
 #include "SoundPlayer.h"
 
 int main(int argc, char** argv)
 {
-    zembra::FontWarmUp fonts;  // runs while the application connects
+    zembra::useOwnFontsOnly();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zembra"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Zembra"));

@@ -11,14 +11,18 @@
 #include <cstring>
 
 #include "Fonts.h"
+#include "OwnFontsOnly.h"
 
 int main(int argc, char** argv)
 {
+    const bool captions = argc > 1 && std::strcmp(argv[1], "--captions") == 0;
+    if (captions)
+        zembra::useOwnFontsOnly();
     QApplication app(argc, argv);
     QWidget window;
     window.setWindowTitle(QStringLiteral("Bare"));
     window.setFixedSize(367, 491);
-    if (argc > 1 && std::strcmp(argv[1], "--captions") == 0) {
+    if (captions) {
         zembra::fonts::registerEmbeddedFaces();
         window.setFont(zembra::fonts::arial(11));
         int x = 2;

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "AppLook.h"
+#include "OwnFontsOnly.h"
 #include "UiTests.h"
 
 namespace zembra::testing {
@@ -18,6 +19,7 @@ std::map<std::string, TestFactory>& uiTestRegistry()
 // Usage: ui_tests CLASS [Qt Test options]; without a class, every class runs.
 int main(int argc, char** argv)
 {
+    zembra::useOwnFontsOnly();
     QApplication app(argc, argv);
     zembra::applyAppLook(app);
     auto& registry = zembra::testing::uiTestRegistry();

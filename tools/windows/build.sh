@@ -10,8 +10,12 @@ src=$(cd "$(dirname "$0")/../.." && pwd)
 out=$(mkdir -p "${1:-$src/build-windows}" && cd "${1:-$src/build-windows}" && pwd)
 qt=$("$src/tools/windows/build-qt.sh")
 
+# Qt's own toolchain file finds the Windows Qt, and loads ours for the compiler;
+# Debian's Qt supplies the host tools (moc, rcc, uic).
 cmake -S "$src" -B "$out" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_TOOLCHAIN_FILE="$src/cmake/mingw-w64-x86_64.cmake" -DCMAKE_PREFIX_PATH="$qt" -DQT_HOST_PATH=/usr \
+    -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
+    -DQT_CHAINLOAD_TOOLCHAIN_FILE="$src/cmake/mingw-w64-x86_64.cmake" \
+    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/cmake" \
     -DZEMBRA_GTEST_SOURCE_DIR=/usr/src/googletest >/dev/null
 cmake --build "$out"
 
