@@ -59,10 +59,8 @@ TFormAbout::~TFormAbout() = default;
 void TFormAbout::showEvent(QShowEvent* event)
 {
     // Always in the middle of the desktop, wherever the main window is.
-    if (const QScreen* screen = this->screen()) {
-        const QRect desktop = screen->availableGeometry();
-        move(desktop.center() - QPoint(width() / 2, height() / 2));
-    }
+    if (const QScreen* screen = this->screen())
+        centreFrameOn(screen->availableGeometry().center());
     FixedDialog::showEvent(event);
 }
 

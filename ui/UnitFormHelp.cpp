@@ -46,7 +46,7 @@ void TFormHelp::showEvent(QShowEvent* event)
 {
     // Over the middle of the main window, wherever it has been dragged.
     if (const QWidget* owner = parentWidget())
-        move(owner->geometry().center() - QPoint(width() / 2, height() / 2));
+        centreFrameOn(owner->frameGeometry().center());
     FixedDialog::showEvent(event);
 }
 

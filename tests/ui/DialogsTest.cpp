@@ -241,7 +241,7 @@ private slots:
             QVERIFY((centre - owner).manhattanLength() <= 4);
         });
         withDialog<TFormAbout>(w.ui().TBAbout, [&](TFormAbout& d) {
-            const QPoint centre = d.geometry().center();
+            const QPoint centre = d.frameGeometry().center();
             const QPoint desktop = d.screen()->availableGeometry().center();
             QVERIFY((centre - desktop).manhattanLength() <= 4);
         });

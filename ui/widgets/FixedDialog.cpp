@@ -31,6 +31,12 @@ void FixedDialog::keyPressEvent(QKeyEvent* event)
     QDialog::keyPressEvent(event);
 }
 
+void FixedDialog::centreFrameOn(const QPoint& point)
+{
+    const QRect frame = frameGeometry();
+    move(point - QPoint(frame.width() / 2, frame.height() / 2));
+}
+
 void FixedDialog::Button1Click()
 {
     reject();

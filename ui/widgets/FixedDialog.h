@@ -21,6 +21,10 @@ protected:
     void finishLayout(QPushButton* closeButton);
     void keyPressEvent(QKeyEvent* event) override;
     void Button1Click();
+    // Places the whole window, frame and title bar included, with its centre
+    // on `point`, as the classic desktop centres a form. Call from showEvent,
+    // when the frame's size is known.
+    void centreFrameOn(const QPoint& point);
 };
 
 }  // namespace zembra
