@@ -2,18 +2,20 @@
 # Two targets that do everything on a fresh Debian 12 or Ubuntu 22.04+:
 #   make run   installs what is missing, builds and starts the game
 #   make test  installs what is missing, builds and runs every test headless
-# and one that checks the Windows build here, without Windows:
-#   make test-windows  cross-builds what needs no Qt with mingw-w64, runs it under wine
+# and two for Windows, built and checked here without Windows:
+#   make windows       one self-contained zembra.exe and its ZIP (a static Qt is built once per machine)
+#   make test-windows  the same, then its tests and the game itself under wine
 BUILD ?= build
 PACKAGES = cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev \
            libsdl2-mixer-dev libfontconfig-dev libgtest-dev libharfbuzz-dev \
            fonts-noto-cjk fonts-liberation2 fonts-dejavu-core fonts-urw-base35 \
            xvfb xauth xdotool x11-utils imagemagick pulseaudio pulseaudio-utils python3 \
            desktop-file-utils appstream lintian
-WINDOWS_PACKAGES = cmake ninja-build g++-mingw-w64-x86-64 wine64 googletest xvfb pulseaudio pulseaudio-utils python3
+WINDOWS_PACKAGES = cmake ninja-build g++-mingw-w64-x86-64 wine64 fonts-wine googletest xvfb xdotool x11-utils imagemagick \
+                   pulseaudio pulseaudio-utils python3 dpkg-dev qt6-base-dev qt6-base-dev-tools
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 
-.PHONY: run test test-windows build deps deps-windows clean
+.PHONY: run test windows test-windows build deps deps-windows clean
 
 deps deps-windows:
 	@missing=$$(for p in $(if $(filter deps-windows,$@),$(WINDOWS_PACKAGES),$(PACKAGES)); do dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q 'ok installed' || echo $$p; done); \
@@ -32,6 +34,9 @@ run: build
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j2
+
+windows: deps-windows
+	tools/windows/build.sh $(BUILD)-windows
 
 test-windows: deps-windows
 	tests/windows/run.sh $(BUILD)-windows

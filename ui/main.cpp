@@ -2,6 +2,7 @@
 // Program start: the application, the main window, the message loop.
 #include <QApplication>
 #include <QScreen>
+#include <vector>
 
 #include "AppLook.h"
 #include "FirstFrame.h"
@@ -11,8 +12,9 @@
 
 int main(int argc, char** argv)
 {
-    zembra::useOwnFontsOnly();
-    QApplication app(argc, argv);
+    std::vector<char*> args = zembra::useOwnFontsOnly(argc, argv);
+    int qtArgc = static_cast<int>(args.size()) - 1;
+    QApplication app(qtArgc, args.data());
     QApplication::setApplicationName(QStringLiteral("Zembra"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Zembra"));
     zembra::applyAppLook(app);

@@ -9,6 +9,7 @@
 #include <QToolButton>
 #include <QWidget>
 #include <cstring>
+#include <vector>
 
 #include "Fonts.h"
 #include "OwnFontsOnly.h"
@@ -16,9 +17,11 @@
 int main(int argc, char** argv)
 {
     const bool captions = argc > 1 && std::strcmp(argv[1], "--captions") == 0;
+    std::vector<char*> args(argv, argv + argc + 1);
     if (captions)
-        zembra::useOwnFontsOnly();
-    QApplication app(argc, argv);
+        args = zembra::useOwnFontsOnly(argc, argv);
+    int qtArgc = static_cast<int>(args.size()) - 1;
+    QApplication app(qtArgc, args.data());
     QWidget window;
     window.setWindowTitle(QStringLiteral("Bare"));
     window.setFixedSize(367, 491);

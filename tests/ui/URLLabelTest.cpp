@@ -2,6 +2,7 @@
 // The link label with its desktop opener replaced by a recorder.
 #include <QTest>
 
+#include "Fonts.h"
 #include "UiTests.h"
 #include "URLLabel.h"
 
@@ -181,7 +182,7 @@ private slots:
     {
         QWidget parent;
         TURLLabel label(&parent);
-        label.setFont(QFont(label.font().family(), 20));
+        label.setFont(fonts::arial(27, true));  // the embedded face, alike on every platform
         label.setCaption(QStringLiteral("WWW"));
         label.setUnvisitedColor(0x0000FF);  // red
         QPalette p = label.palette();

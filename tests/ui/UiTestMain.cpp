@@ -3,6 +3,7 @@
 #include <QTest>
 #include <cstdio>
 #include <memory>
+#include <vector>
 
 #include "AppLook.h"
 #include "OwnFontsOnly.h"
@@ -19,7 +20,9 @@ std::map<std::string, TestFactory>& uiTestRegistry()
 // Usage: ui_tests CLASS [Qt Test options]; without a class, every class runs.
 int main(int argc, char** argv)
 {
-    zembra::useOwnFontsOnly();
+    std::vector<char*> args = zembra::useOwnFontsOnly(argc, argv);
+    argc = static_cast<int>(args.size()) - 1;
+    argv = args.data();
     QApplication app(argc, argv);
     zembra::applyAppLook(app);
     auto& registry = zembra::testing::uiTestRegistry();

@@ -5,7 +5,7 @@
 
 namespace zembra {
 
-void useOwnFontsOnly()
+std::vector<char*> useOwnFontsOnly(int argc, char** argv)
 {
     // Qt's FcInit() keeps a configuration that is already current. The
     // embedded faces are added to this one's application fonts.
@@ -13,6 +13,9 @@ void useOwnFontsOnly()
         FcConfigSetCurrent(own);
         FcConfigDestroy(own);  // the current configuration holds its own reference
     }
+    std::vector<char*> args(argv, argv + argc);
+    args.push_back(nullptr);
+    return args;
 }
 
 }  // namespace zembra
