@@ -3,9 +3,9 @@
 
 #include <QApplication>
 #include <QHash>
-#include <QStyleFactory>
 #include <QTranslator>
 
+#include "ClassicStyle.h"
 #include "Fonts.h"
 
 namespace zembra {
@@ -48,7 +48,7 @@ public:
 
 void applyAppLook(QApplication& app)
 {
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Windows")));
+    QApplication::setStyle(new ClassicStyle);
     // Message boxes and menus use the application's font: "宋体" at 9 points,
     // as on a Chinese Windows.
     fonts::registerEmbeddedFaces();

@@ -51,7 +51,10 @@ TMainForm::TMainForm(SoundPlayer& player, QWidget* parent)
     setUpToolbar();
     setUpMenu();
     setUpCommands();
-    dragger_ = std::make_unique<WindowDragger>(*ui_->mainBack, *this, *popup_);
+    // The previews and stars lie on the background picture and take their
+    // own presses, as the level name and the score do.
+    dragger_ = std::make_unique<WindowDragger>(*ui_->mainBack, *this, *popup_,
+                                               [this](QPoint p) { return ui_->mainBack->spriteAt(p); });
     FormCreate();
 }
 
@@ -79,7 +82,7 @@ void TMainForm::setUpControls()
     paintText(ui_->tslabel, QColor(255, 0, 0));
     ui_->labelover->setFont(fonts::arial(37, true, true));
     paintText(ui_->labelover, QColor(255, 0, 0));
-    for (QLabel* label : {ui_->name, ui_->Labelsoure, ui_->tslabel, ui_->labelover})
+    for (QLabel* label : {ui_->tslabel, ui_->labelover})
         label->setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 

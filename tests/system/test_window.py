@@ -39,27 +39,40 @@ class WindowTest(SystemTest):
         self.assertIn("program specified minimum size: 367 by 491", hints)
         self.assertIn("program specified maximum size: 367 by 491", hints)
 
+    def press_and_pull(self, game, x, y, button):
+        """Presses at (x, y) of the window, pulls 50 right and 30 down; the move."""
+        g0 = game.geometry()
+        x, y = g0["Absolute upper-left X"] + x, g0["Absolute upper-left Y"] + y
+        run = self.desktop.run
+        run("xdotool", "mousemove", str(x), str(y))
+        run("xdotool", "mousedown", button)
+        for step in range(1, 6):
+            run("xdotool", "mousemove", str(x + 10 * step), str(y + 6 * step))
+            time.sleep(0.03)
+        run("xdotool", "mouseup", button)
+        time.sleep(0.2)
+        g1 = game.geometry()
+        return (g1["Absolute upper-left X"] - g0["Absolute upper-left X"],
+                g1["Absolute upper-left Y"] - g0["Absolute upper-left Y"])
+
     def test_any_button_on_the_background_drags_the_window(self):
         game = self.start_game()
         for button in ("1", "2", "3"):
             with self.subTest(button=button):
-                g0 = game.geometry()
-                x, y = g0["Absolute upper-left X"] + 40, g0["Absolute upper-left Y"] + 300
-                run = self.desktop.run
-                run("xdotool", "mousemove", str(x), str(y))
-                run("xdotool", "mousedown", button)
-                for step in range(1, 6):
-                    run("xdotool", "mousemove", str(x + 10 * step), str(y + 6 * step))
-                    time.sleep(0.03)
-                run("xdotool", "mouseup", button)
-                time.sleep(0.2)
-                g1 = game.geometry()
-                self.assertEqual((g1["Absolute upper-left X"] - g0["Absolute upper-left X"],
-                                  g1["Absolute upper-left Y"] - g0["Absolute upper-left Y"]), (50, 30))
+                self.assertEqual(self.press_and_pull(game, 40, 300, button), (50, 30))
                 if button == "3":
                     menu = self.desktop.run("xdotool", "search", "--onlyvisible", "--class", "zembra").stdout.split()
                     self.assertGreater(len(menu), 1, "the settings menu opened on release")
-                    run("xdotool", "key", "Escape")
+                    self.desktop.run("xdotool", "key", "Escape")
+        # What lies on the picture takes its own presses: the level name, the
+        # score, a star, the next piece.
+        game.keys("F2", "F3")
+        pic = game.screenshot()
+        nx, ny = next((x, y) for y in range(60, 150) for x in range(14, 90)
+                      if pic.at(x, y) != (0, 0, 0) and pic.at(x + 6, y + 6) != (0, 0, 0))
+        for place, x, y in (("level name", 56, 414), ("score", 37, 467), ("star", 23, 434), ("next piece", nx + 6, ny + 6)):
+            with self.subTest(place=place):
+                self.assertEqual(self.press_and_pull(game, x, y, "1"), (0, 0), place)
 
     def test_e_quits_at_once(self):
         game = self.start_game()

@@ -41,6 +41,18 @@ bool withDialog(QToolButton* button, const std::function<void(Dialog&)>& inspect
     return seen;
 }
 
+// The default button as the classic desktop draws it: a black line round
+// its whole rectangle, and the white edge of the raised bevel inside it.
+void expectClassicDefaultButton(QPushButton& button)
+{
+    QVERIFY(button.isDefault());
+    const QImage image = button.grab().toImage();
+    const int right = button.width() - 1, bottom = button.height() - 1;
+    for (QPoint p : {QPoint(0, 0), QPoint(right, 0), QPoint(0, bottom), QPoint(right, bottom), QPoint(right / 2, bottom)})
+        QCOMPARE(QColor(image.pixel(p)), QColor(Qt::black));
+    QCOMPARE(QColor(image.pixel(1, 1)), button.palette().color(QPalette::Light));
+}
+
 }  // namespace
 
 class DialogsTest : public QObject {
@@ -103,6 +115,7 @@ private slots:
             QCOMPARE(f.Label2->text(), QStringLiteral("(Ver 2.5)"));
             QCOMPARE(f.Label2->pos(), QPoint(127, 70));
             QCOMPARE(f.Button1->geometry(), QRect(232, 144, 75, 25));
+            expectClassicDefaultButton(*f.Button1);
             QCOMPARE(f.Button1->text(), QStringLiteral("关闭"));
             QCOMPARE(d.focusWidget(), f.Button1);
         });
@@ -148,6 +161,7 @@ private slots:
             QVERIFY(f.Label3->sizeHint().height() <= f.Label3->height());
             QVERIFY(f.Label4->sizeHint().height() <= f.Label4->height());
             QCOMPARE(f.Button1->geometry(), QRect(323, 264, 75, 25));
+            expectClassicDefaultButton(*f.Button1);
             QCOMPARE(d.focusWidget(), f.Button1);
             // The boxes stack as laid out: down a column clear of the
             // captions, a box hides the bottom edge of the one above it, so

@@ -247,6 +247,29 @@ private slots:
         QCOMPARE(shown.contains(action), visible);
         QVERIFY(action->isCheckable());
         QCOMPARE(action->isChecked(), checked);
+        // A shown mark: the speeds are radio items, marked with a round
+        // bullet (a solid 4 x 6 core); the sound a check item, with a tick.
+        if (visible && checked) {
+            QMenu* menu = nullptr;
+            for (QObject* shownIn : action->associatedObjects())
+                menu = menu ? menu : qobject_cast<QMenu*>(shownIn);
+            QVERIFY(menu);
+            menu->ensurePolished();
+            menu->adjustSize();
+            const QImage image = menu->grab().toImage();
+            const QRect mark = menu->actionGeometry(action).intersected(QRect(0, 0, 24, image.height()));
+            const auto dark = [&](int x, int y) { return qGray(image.pixel(x, y)) < 96; };
+            bool bullet = false;
+            for (int y = mark.top(); y + 6 <= mark.bottom(); ++y)
+                for (int x = mark.left(); x + 4 <= mark.right(); ++x) {
+                    bool solid = true;
+                    for (int dy = 0; dy < 6 && solid; ++dy)
+                        for (int dx = 0; dx < 4 && solid; ++dx)
+                            solid = dark(x + dx, y + dy);
+                    bullet = bullet || solid;
+                }
+            QCOMPARE(bullet, item != QLatin1String("N10"));
+        }
     }
 
     void menuShowsSoundAndSpeedOnly()

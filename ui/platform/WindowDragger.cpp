@@ -5,10 +5,12 @@
 #include <QMouseEvent>
 #include <QWidget>
 #include <QWindow>
+#include <utility>
 
 namespace zembra {
 
-WindowDragger::WindowDragger(QWidget& handle, QWidget& window, QMenu& menu) : window_(window), menu_(menu)
+WindowDragger::WindowDragger(QWidget& handle, QWidget& window, QMenu& menu, std::function<bool(QPoint)> covered)
+    : window_(window), menu_(menu), covered_(std::move(covered))
 {
     handle.setContextMenuPolicy(Qt::PreventContextMenu);
     handle.installEventFilter(this);
@@ -19,6 +21,9 @@ bool WindowDragger::eventFilter(QObject* watched, QEvent* event)
     switch (event->type()) {
     case QEvent::MouseButtonPress: {
         auto* e = static_cast<QMouseEvent*>(event);
+        pressed_ = !covered_(e->position().toPoint());
+        if (!pressed_)
+            return true;
         // The window manager swallows the release of a system move, so the
         // right button, whose release opens the menu, is always moved by hand.
         const bool system = e->button() != Qt::RightButton && window_.windowHandle() &&
@@ -39,7 +44,7 @@ bool WindowDragger::eventFilter(QObject* watched, QEvent* event)
     case QEvent::MouseButtonRelease: {
         auto* e = static_cast<QMouseEvent*>(event);
         manual_ = false;
-        if (e->button() == Qt::RightButton)
+        if (e->button() == Qt::RightButton && std::exchange(pressed_, false))
             menu_.popup(e->globalPosition().toPoint());
         return true;
     }

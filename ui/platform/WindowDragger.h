@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: MIT
 // Drags the main window from any mouse button pressed on its background
-// picture; the right button also opens the settings menu when released.
+// picture where the picture itself shows (not on the controls that lie on
+// it); the right button also opens the settings menu when released.
 // Where the window system will not move the window itself (X11 without a
 // window manager), the window follows the pointer by hand.
 #pragma once
 
 #include <QObject>
 #include <QPoint>
+#include <functional>
 
 class QMenu;
 class QWidget;
@@ -17,7 +19,9 @@ class WindowDragger : public QObject {
     Q_OBJECT
 
 public:
-    WindowDragger(QWidget& handle, QWidget& window, QMenu& menu);
+    // `covered` tells the points of `handle` where something lies on the
+    // picture; a press there does nothing.
+    WindowDragger(QWidget& handle, QWidget& window, QMenu& menu, std::function<bool(QPoint)> covered);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -25,6 +29,8 @@ protected:
 private:
     QWidget& window_;
     QMenu& menu_;
+    std::function<bool(QPoint)> covered_;
+    bool pressed_ = false;
     bool manual_ = false;
     QPoint grabOffset_;  // pointer position minus window position
 };

@@ -110,4 +110,12 @@ void SpriteCanvas::paintEvent(QPaintEvent* event)
     }
 }
 
+bool SpriteCanvas::spriteAt(QPoint point) const
+{
+    for (const Sprite& s : sprites_)
+        if (s.shown && s.rect.translated(origin_).contains(point))
+            return true;
+    return false;
+}
+
 }  // namespace zembra

@@ -35,6 +35,8 @@ public:
     int spriteCount() const { return static_cast<int>(sprites_.size()); }
     bool spriteShown(int index) const { return sprites_[index].shown; }
     QString spritePicture(int index) const { return sprites_[index].name; }
+    // Whether a shown sprite covers this point of the canvas.
+    bool spriteAt(QPoint point) const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
