@@ -6,7 +6,7 @@ import time
 import unittest
 
 from bot import POINTS, Bot
-from harness import SystemTest, read_cells, sounding_spans
+from harness import DROPOUT, SystemTest, read_cells, sounding_spans
 
 STAR_CENTRES = [(16 + 15 * (i % 5) + 7, 427 + 15 * (i // 5) + 7) for i in range(10)]
 
@@ -112,7 +112,7 @@ class ClearingTest(SystemTest):
         # The clear sound starts at the landing and the fanfare cuts it when
         # the score is shown; no other sound runs longer than 2.9 s, so a
         # span this long holds the whole fanfare.
-        longest = max((e - s for s, e in sounding_spans(samples, gap=0.02)), default=0)
+        longest = max((e - s for s, e in sounding_spans(samples, gap=DROPOUT)), default=0)
         self.assertGreater(longest, 3.879 * 0.9, "the fanfare plays in full")
         self.assertLess(longest, 3.879 + 1.0)
         self.assertGreaterEqual(clears_with_wipe, 1)
