@@ -8,7 +8,7 @@ import struct
 import time
 import unittest
 
-from harness import Desktop, SystemTest, WELL_X, WELL_Y, CELL
+from harness import CELL, WELL_X, WELL_Y, Desktop, SystemTest, wait_for
 
 ASSETS = os.path.join(os.path.dirname(__file__), "..", "..", "assets")
 
@@ -72,8 +72,16 @@ class ScaleTest(SystemTest):
         dialog as pictures."""
         game = self.start_game({"QT_SCALE_FACTOR": str(scale)})
         game.keys("F2")
-        time.sleep(0.2)
-        pic = game.screenshot("/tmp/zembra-scale%s.ppm" % scale)
+        # The first piece shows in the well's top rows; a busy machine may
+        # take a while to draw it.
+        well_top = [(round((WELL_X + CELL * c + CELL // 2) * scale), round((WELL_Y + CELL * r + CELL // 2) * scale))
+                    for c in range(12) for r in range(3)]
+
+        def with_piece():
+            p = game.screenshot("/tmp/zembra-scale%s.ppm" % scale)
+            return p if any(p.at(x, y) != (0, 0, 0) for x, y in well_top) else None
+        pic = wait_for(with_piece, timeout=10)
+        self.assertTrue(pic, "a piece in the well at scale %s" % scale)
         self.desktop.run("xdotool", "mousemove", "--window", game.window, str(round(200 * scale)),
                          str(round(22 * scale)), "click", "1")  # 帮助
         help_window = self.desktop.find_window("帮助")
