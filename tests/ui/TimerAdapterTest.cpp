@@ -92,31 +92,37 @@ private slots:
     // 75 ms to the nominal 150.
     void intervalsSetInATickCountFromWhenItWasDue()
     {
-        QtGameTimer t;
-        int ticks = 0;
-        double fifth = 0;
-        QElapsedTimer clock;
-        t.SetOnTick([&] {
-            if (++ticks == 5) {
-                fifth = clock.nsecsElapsed() / 1e6;
-                t.SetEnabled(false);
-                return;
-            }
-            busyFor(15);
-            t.SetInterval(t.Interval() - 10);
-        });
-        t.SetInterval(50);
-        clock.start();
-        t.SetEnabled(true);
-        QTRY_COMPARE_WITH_TIMEOUT(ticks, 5, 3000);
-        QVERIFY2(fifth >= 149, qPrintable(QString::number(fifth)));
-        // Counted from the end of each handler it would be 225 ms; a busy
-        // machine may be late at each of the five ticks.
-        const double allowance = 5 * schedulingLateness();
-        QVERIFY2(fifth < 190 + allowance, qPrintable(QString("%1 (allowing %2 for the load)").arg(fifth).arg(allowance)));
-        QVERIFY(!t.Enabled());
-        QTest::qWait(80);
-        QCOMPARE(ticks, 5);
+        // A busy machine delays some runs; the fault delays every run by
+        // 75 ms. So the best of three runs is judged, with the lateness of
+        // the machine's own waits allowed on top.
+        double best = 1e9;
+        for (int run = 0; run < 3 && best >= 190; ++run) {
+            QtGameTimer t;
+            int ticks = 0;
+            double fifth = 0;
+            QElapsedTimer clock;
+            t.SetOnTick([&] {
+                if (++ticks == 5) {
+                    fifth = clock.nsecsElapsed() / 1e6;
+                    t.SetEnabled(false);
+                    return;
+                }
+                busyFor(15);
+                t.SetInterval(t.Interval() - 10);
+            });
+            t.SetInterval(50);
+            clock.start();
+            t.SetEnabled(true);
+            QTRY_COMPARE_WITH_TIMEOUT(ticks, 5, 3000);
+            QVERIFY(!t.Enabled());
+            QVERIFY2(fifth >= 149, qPrintable(QString::number(fifth)));
+            QTest::qWait(80);
+            QCOMPARE(ticks, 5);  // none after it was switched off
+            best = std::min(best, fifth);
+        }
+        // Counted from the end of each handler it would be 225 ms.
+        const double allowance = std::min(30.0, 5 * schedulingLateness());
+        QVERIFY2(best < 190 + allowance, qPrintable(QString("%1 (allowing %2 for the load)").arg(best).arg(allowance)));
     }
 
     void aSteadyTimerDoesNotDriftWithSlowTicks()
