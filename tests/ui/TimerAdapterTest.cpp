@@ -120,9 +120,10 @@ private slots:
             QCOMPARE(ticks, 5);  // none after it was switched off
             best = std::min(best, fifth);
         }
-        // Counted from the end of each handler it would be 225 ms.
-        const double allowance = std::min(30.0, 5 * schedulingLateness());
-        QVERIFY2(best < 190 + allowance, qPrintable(QString("%1 (allowing %2 for the load)").arg(best).arg(allowance)));
+        // Counted from the end of each handler it would be 225 ms or more;
+        // a correct timer took up to 200 ms under wine on a busy machine.
+        const double allowance = std::min(15.0, 5 * schedulingLateness());
+        QVERIFY2(best < 200 + allowance, qPrintable(QString("%1 (allowing %2 for the load)").arg(best).arg(allowance)));
     }
 
     void aSteadyTimerDoesNotDriftWithSlowTicks()
