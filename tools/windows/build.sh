@@ -49,8 +49,18 @@ for f in "$stage"/*.txt; do sed -i 's/\r*$/\r/' "$f"; done
 chmod 644 "$stage"/*
 zip="$out/zembra-$version-win64.zip"
 rm -f "$zip"
-(cd "$out/package" && cmake -E tar cf "$zip" --format=zip --mtime="2026-01-01 00:00:00 UTC" \
-    "zembra-$version-win64/zembra.exe" "zembra-$version-win64/README.txt" \
-    "zembra-$version-win64/LICENSE.txt" "zembra-$version-win64/THIRD-PARTY.txt")
+# Written entry by entry with fixed dates and modes, and no extra fields
+# (an archiver's would carry the files' access and change times).
+python3 - "$zip" "$out/package" "zembra-$version-win64" <<'PY'
+import os, sys, zipfile
+zip_path, root, folder = sys.argv[1:]
+with zipfile.ZipFile(zip_path, "w") as z:
+    for name in ("zembra.exe", "README.txt", "LICENSE.txt", "THIRD-PARTY.txt"):
+        entry = zipfile.ZipInfo(folder + "/" + name, date_time=(2026, 1, 1, 0, 0, 0))
+        entry.compress_type = zipfile.ZIP_DEFLATED
+        entry.external_attr = 0o644 << 16
+        with open(os.path.join(root, folder, name), "rb") as f:
+            z.writestr(entry, f.read(), compresslevel=9)
+PY
 printf '%s  %s bytes\n%s  %s bytes\n' "$stage/zembra.exe" "$(stat -c %s "$stage/zembra.exe")" \
     "$zip" "$(stat -c %s "$zip")"
