@@ -33,7 +33,7 @@ if [ -f "$prefix/lib/cmake/Qt6/Qt6Config.cmake" ]; then
     exit 0
 fi
 
-echo "Building Qt $version for Windows into $prefix (about 45 minutes on two cores, once per machine)" >&2
+echo "Building Qt $version for Windows into $prefix (15 to 45 minutes on two cores, once per machine)" >&2
 # The work folder stays after a failure, so that a second run resumes the
 # build where it stopped; it goes once Qt is installed.
 work="$prefix.work"
