@@ -2,6 +2,7 @@
 """The real sound player on a real sound server, heard through a recording
 of the null sink."""
 import glob
+import os
 import subprocess
 import time
 import unittest
@@ -10,6 +11,17 @@ from harness import PROBE, SystemTest, sounding_spans, total_sounding
 
 DURATIONS = {"start": 1.335, "pause": 0.543, "next": 3.879, "lose": 2.905, "turn": 0.086,
              "down": 0.369, "xc": 2.055, "xa": 0.227, "ct": 0.964}
+
+
+def mixing_thread_policy(pid):
+    """The scheduling policy of the game's SDL mixing thread."""
+    for task in glob.glob("/proc/%d/task/*" % pid):
+        with open(task + "/comm") as f:
+            if not f.read().startswith("SDLAudioP"):
+                continue
+        with open(task + "/stat") as f:
+            return int(f.read().rsplit(")", 1)[1].split()[38])
+    return None
 
 
 class SoundTest(SystemTest):
@@ -60,6 +72,10 @@ class SoundTest(SystemTest):
         spans = sounding_spans(self.desktop.record_stop(rec))
         self.assertTrue(spans)
         self.assertAlmostEqual(spans[0][1] - spans[0][0], DURATIONS["start"], delta=0.13)
+        # The output taken back mixes on a new thread, which must be real-time
+        # again wherever this machine lets a program be.
+        if subprocess.run(["chrt", "--rr", "1", "true"]).returncode == 0:
+            self.assertEqual(mixing_thread_policy(game.proc.pid), os.SCHED_RR)
 
     def test_the_game_goes_on_when_the_sound_server_goes_away(self):
         game = self.start_game()

@@ -32,7 +32,9 @@ const SdlMixerLibrary* load()
                     resolve(library, "Mix_HaltChannel", api.HaltChannel) &&
                     resolve(library, "Mix_FreeChunk", api.FreeChunk) &&
                     resolve(library, "Mix_CloseAudio", api.CloseAudio) &&
-                    resolve(library, "Mix_Playing", api.Playing);
+                    resolve(library, "Mix_Playing", api.Playing) &&
+                    resolve(library, "Mix_SetPostMix", api.SetPostMix);
+    resolve(library, "SDL_LinuxSetThreadPriorityAndPolicy", api.LinuxSetThreadPriorityAndPolicy);
     return ok ? &api : nullptr;
 }
 

@@ -24,6 +24,9 @@ struct SdlMixerLibrary {
     void (*FreeChunk)(Mix_Chunk*);
     void (*CloseAudio)();
     int (*Playing)(int);
+    void (*SetPostMix)(void (*)(void*, Uint8*, int), void*);
+    // SDL 2.0.18 and later; null before.
+    int (*LinuxSetThreadPriorityAndPolicy)(Sint64, int, int);
 };
 
 // The loaded library, or null where it cannot be loaded (then there is no
