@@ -48,7 +48,12 @@ public:
 
 void applyAppLook(QApplication& app)
 {
-    QApplication::setStyle(new ClassicStyle);
+    auto* style = new ClassicStyle;
+    QApplication::setStyle(style);
+    // Where the desktop's theme is kept out, its colours are too: set, the
+    // application's palette is not refilled from the theme's.
+    if (!QGuiApplication::desktopSettingsAware())
+        QApplication::setPalette(style->standardPalette());
     // Message boxes and menus use the application's font: "宋体" at 9 points,
     // as on a Chinese Windows.
     fonts::registerEmbeddedFaces();

@@ -121,7 +121,7 @@ void TMainForm::startExecute()
 {
     Ui::TMainForm& f = *ui_;
     if (f.topause->isEnabled()) {
-        const auto answer = QMessageBox::information(nullptr, QStringLiteral("游戏提示"),
+        const auto answer = QMessageBox::information(this, QStringLiteral("游戏提示"),
                                                      QStringLiteral("游戏还未结束，你确定重新开始游戏吗？"),
                                                      QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok);
         if (answer != QMessageBox::Ok)

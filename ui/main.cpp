@@ -2,19 +2,17 @@
 // Program start: the application, the main window, the message loop.
 #include <QApplication>
 #include <QScreen>
-#include <vector>
 
 #include "AppLook.h"
 #include "FirstFrame.h"
 #include "MainUnit.h"
-#include "OwnFontsOnly.h"
+#include "PlatformStart.h"
 #include "SoundPlayer.h"
 
 int main(int argc, char** argv)
 {
-    std::vector<char*> args = zembra::useOwnFontsOnly(argc, argv);
-    int qtArgc = static_cast<int>(args.size()) - 1;
-    QApplication app(qtArgc, args.data());
+    zembra::QtArguments args = zembra::startPlatform(argc, argv);
+    QApplication app(args.argc(), args.argv());
     QApplication::setApplicationName(QStringLiteral("Zembra"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Zembra"));
     zembra::applyAppLook(app);

@@ -97,7 +97,7 @@ TEST(Assets, CommittedFilesAreExactlyWhatTheGeneratorWrites)
         ASSERT_TRUE(fs::exists(committed)) << committed << " is not committed";
         EXPECT_TRUE(readFile(entry.path()) == readFile(committed)) << entry.path().filename() << " differs";
     }
-    EXPECT_EQ(files, 11 + 1 + 10 + 1 + 3 + 1 + 9);
+    EXPECT_EQ(files, 11 + 1 + 10 + 1 + 3 + 1 + 1 + 9);
     fs::remove_all(out);
 }
 

@@ -9,19 +9,15 @@
 #include <QToolButton>
 #include <QWidget>
 #include <cstring>
-#include <vector>
 
 #include "Fonts.h"
-#include "OwnFontsOnly.h"
+#include "PlatformStart.h"
 
 int main(int argc, char** argv)
 {
     const bool captions = argc > 1 && std::strcmp(argv[1], "--captions") == 0;
-    std::vector<char*> args(argv, argv + argc + 1);
-    if (captions)
-        args = zembra::useOwnFontsOnly(argc, argv);
-    int qtArgc = static_cast<int>(args.size()) - 1;
-    QApplication app(qtArgc, args.data());
+    zembra::QtArguments args = captions ? zembra::startPlatform(argc, argv) : zembra::QtArguments(argc, argv, {});
+    QApplication app(args.argc(), args.argv());
     QWidget window;
     window.setWindowTitle(QStringLiteral("Bare"));
     window.setFixedSize(367, 491);

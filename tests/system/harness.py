@@ -277,3 +277,53 @@ class SystemTest(unittest.TestCase):
         game = Game(self.desktop, extra_env, exe)
         self.addCleanup(game.close)
         return game
+
+    def click(self, window, x, y, button=1):
+        self.desktop.run("xdotool", "mousemove", "--window", window, str(x), str(y))
+        self.desktop.run("xdotool", "click", str(button))
+
+    def grab_root(self, x, y, w, h):
+        """A part of the screen: a menu is a window of its own, over the game's."""
+        data = subprocess.run(["import", "-window", "root", "-depth", "8", "-crop", "%dx%d+%d+%d" % (w, h, x, y),
+                               "ppm:-"], env=self.desktop.env, capture_output=True, check=True, timeout=20).stdout
+        return parse_ppm(data)
+
+    def close_dialog(self, window, title, key="Return"):
+        self.desktop.run("xdotool", "windowfocus", "--sync", window)
+        self.desktop.run("xdotool", "key", key)
+        self.assertTrue(wait_for(lambda: not self.desktop.find_window(title, timeout=0.2), timeout=5), title)
+
+    def screens(self, game):
+        """What a player sees of the windows, by name: the main window at
+        start, its menu, About, Help and the restart box (answered Cancel)."""
+        # The pointer off the window, so that no toolbar button shows it hovering.
+        self.desktop.run("xdotool", "mousemove", "0", "0")
+        time.sleep(0.2)
+        views = {"main": game.screenshot()}
+        g = game.geometry()
+        self.click(game.window, 50, 300, 3)
+        time.sleep(0.5)
+        views["menu"] = self.grab_root(g["Absolute upper-left X"], g["Absolute upper-left Y"], g["Width"], g["Height"])
+        self.desktop.run("xdotool", "key", "Escape")
+        time.sleep(0.3)
+        for title, x in (("关于", 243), ("帮助", 200)):
+            self.click(game.window, x, 22)
+            window = self.desktop.find_window(title)
+            self.assertTrue(window, title)
+            time.sleep(0.3)
+            views[title] = self.desktop.grab(window)[0]
+            self.close_dialog(window, title)
+        game.keys("F2")
+        time.sleep(0.3)
+        game.keys("F2")
+        box = self.desktop.find_window("游戏提示")
+        self.assertTrue(box, "the restart box")
+        time.sleep(0.3)
+        views["box"] = self.desktop.grab(box)[0]
+        self.close_dialog(box, "游戏提示", "Escape")
+        return views
+
+
+def differing_pixels(a, b):
+    """How many pixels of two pictures of one size differ."""
+    return sum(1 for i in range(0, len(a.rgb), 3) if a.rgb[i:i + 3] != b.rgb[i:i + 3])

@@ -4,11 +4,10 @@ at all but its own, and with every font the machine has. In both, no text is
 cut off: Help's lines and captions, the game-over banner's underline and the
 About captions on their links' baselines."""
 import os
-import subprocess
 import time
 import unittest
 
-from harness import SystemTest, parse_ppm, wait_for
+from harness import SystemTest, differing_pixels
 
 # Help's labels and group boxes, in dialog coordinates: (x, y, w, h, lines).
 HELP_LABELS = {"Label3": (23, 89, 234, 56, 4), "Label4": (23, 173, 96, 84, 6)}
@@ -49,49 +48,11 @@ class FontSetTest(SystemTest):
                     "<fontconfig><cachedir>%s</cachedir></fontconfig>\n" % os.path.join(folder, "cache"))
         return {"FONTCONFIG_FILE": path}
 
-    def click(self, window, x, y, button=1):
-        self.desktop.run("xdotool", "mousemove", "--window", window, str(x), str(y))
-        self.desktop.run("xdotool", "click", str(button))
-
-    def grab_root(self, x, y, w, h):
-        """A part of the screen: a menu is a window of its own, over the game's."""
-        data = subprocess.run(["import", "-window", "root", "-depth", "8", "-crop", "%dx%d+%d+%d" % (w, h, x, y),
-                               "ppm:-"], env=self.desktop.env, capture_output=True, check=True, timeout=20).stdout
-        return parse_ppm(data)
-
-    def close_dialog(self, window, title):
-        self.desktop.run("xdotool", "windowfocus", "--sync", window)
-        self.desktop.run("xdotool", "key", "Return")
-        self.assertTrue(wait_for(lambda: not self.desktop.find_window(title, timeout=0.2), timeout=5), title)
-
     def views(self, extra_env):
         """What a player sees: the main window, its menu, About, Help, the
         restart box, and the banner's rows at game over."""
         game = self.start_game(extra_env)
-        views = {"main": game.screenshot()}
-        g = game.geometry()
-        self.click(game.window, 50, 300, 3)
-        time.sleep(0.5)
-        views["menu"] = self.grab_root(g["Absolute upper-left X"], g["Absolute upper-left Y"], g["Width"], g["Height"])
-        self.desktop.run("xdotool", "key", "Escape")
-        time.sleep(0.3)
-        for title, x in (("关于", 243), ("帮助", 200)):
-            self.click(game.window, x, 22)
-            window = self.desktop.find_window(title)
-            self.assertTrue(window, title)
-            time.sleep(0.3)
-            views[title] = self.desktop.grab(window)[0]
-            self.close_dialog(window, title)
-        game.keys("F2")
-        time.sleep(0.3)
-        game.keys("F2")
-        box = self.desktop.find_window("游戏提示")
-        self.assertTrue(box, "the restart box")
-        time.sleep(0.3)
-        views["box"] = self.desktop.grab(box)[0]
-        self.desktop.run("xdotool", "windowfocus", "--sync", box)
-        self.desktop.run("xdotool", "key", "Escape")
-        self.assertTrue(wait_for(lambda: not self.desktop.find_window("游戏提示", timeout=0.2), timeout=5))
+        views = self.screens(game)
         # Pile the pieces up until the game ends.
         for _ in range(60):
             game.keys("space", delay=0.1)
@@ -172,7 +133,7 @@ class FontSetTest(SystemTest):
         for view in ("main", "menu", "关于", "帮助", "box"):
             a, b = own[view], full[view]
             self.assertEqual((a.w, a.h), (b.w, b.h), view)
-            differing = sum(1 for i in range(0, len(a.rgb), 3) if a.rgb[i:i + 3] != b.rgb[i:i + 3])
+            differing = differing_pixels(a, b)
             self.assertEqual(differing, 0, "%s: %d pixels differ between the font sets" % (view, differing))
 
 

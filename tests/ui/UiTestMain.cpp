@@ -3,10 +3,9 @@
 #include <QTest>
 #include <cstdio>
 #include <memory>
-#include <vector>
 
 #include "AppLook.h"
-#include "OwnFontsOnly.h"
+#include "PlatformStart.h"
 #include "UiTests.h"
 
 namespace zembra::testing {
@@ -20,10 +19,11 @@ std::map<std::string, TestFactory>& uiTestRegistry()
 // Usage: ui_tests CLASS [Qt Test options]; without a class, every class runs.
 int main(int argc, char** argv)
 {
-    std::vector<char*> args = zembra::useOwnFontsOnly(argc, argv);
-    argc = static_cast<int>(args.size()) - 1;
-    argv = args.data();
-    QApplication app(argc, argv);
+    zembra::QtArguments args = zembra::startPlatform(argc, argv);
+    QApplication app(args.argc(), args.argv());
+    // What remains once Qt has taken its own options.
+    argc = args.argc();
+    argv = args.argv();
     zembra::applyAppLook(app);
     auto& registry = zembra::testing::uiTestRegistry();
     if (argc >= 2 && registry.count(argv[1])) {

@@ -41,6 +41,7 @@ bool writeAssets(const std::filesystem::path& dir)
         big.blitScaled(icon, 0, 0, size, size);
         ok &= write(dir / ("zembra-" + std::to_string(size) + ".png"), encodePng(big));
     }
+    ok &= write(dir / "information.png", encodePng(renderInformationIcon()));
     ok &= write(dir / "handcursor.cur", encodeCur(renderHandCursor(), HandHotX, HandHotY));
     for (const SoundFormat& format : soundFormats())
         ok &= write(dir / (format.name + ".wav"), renderSound(format));

@@ -150,6 +150,42 @@ Raster renderAppIcon()
     return icon;
 }
 
+Raster renderInformationIcon()
+{
+    const Rgb black{0, 0, 0}, shadow{128, 128, 128}, white{255, 255, 255}, blue{0, 0, 255};
+    Raster icon(32, 32);
+    for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 32; ++x)
+            icon.clear(x, y);
+    // The balloon: an ellipse round (14.5, 12.5), with a tail to the lower
+    // left; its shadow is the same shape 2 pixels down and right.
+    auto inside = [](int x, int y, int grow) {
+        const double dx = (x - 14.5) / (13.5 + grow), dy = (y - 12.5) / (11.5 + grow);
+        if (dx * dx + dy * dy <= 1.0)
+            return true;
+        // The tail: a triangle from the balloon's bottom to (6, 29).
+        const int top = 21 - grow, tip = 29 + grow;
+        return y >= top && y <= tip && x >= 6 - grow && x <= 6 + (tip - y) + grow && x <= 13 + grow;
+    };
+    for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 32; ++x)
+            if (x >= 2 && y >= 2 && inside(x - 2, y - 2, 0))
+                icon.set(x, y, shadow);
+    for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 32; ++x) {
+            if (inside(x, y, 0))
+                icon.set(x, y, white);
+            else if (inside(x, y, 1) && (x < 31 && y < 31))
+                icon.set(x, y, black);
+        }
+    // The "i": a square dot and a stem with a foot.
+    icon.fillRect(13, 4, 16, 7, blue);
+    icon.fillRect(13, 10, 16, 19, blue);
+    icon.fillRect(11, 10, 12, 11, blue);
+    icon.fillRect(11, 19, 18, 20, blue);
+    return icon;
+}
+
 Raster renderHandCursor()
 {
     PixelArt art = {

@@ -123,6 +123,12 @@ QIcon EmbeddedAssets::applicationIcon()
     return icon;
 }
 
+QIcon EmbeddedAssets::informationIcon()
+{
+    ensureLinked();
+    return QIcon(picture(QStringLiteral(":/icons/information"), "PNG"));
+}
+
 QPixmap EmbeddedAssets::applicationIconImage()
 {
     ensureLinked();

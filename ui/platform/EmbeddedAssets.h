@@ -22,6 +22,8 @@ public:
     static QIcon toolbarImage(int index);
     static QIcon applicationIcon();
     static QPixmap applicationIconImage();
+    // The 32 x 32 information icon of a message box.
+    static QIcon informationIcon();
     // The raw bytes of any embedded file by resource path, e.g. "cursors/handcursor".
     static QByteArray bytes(const QString& path);
 };

@@ -1,13 +1,75 @@
 // SPDX-License-Identifier: MIT
 #include "ClassicStyle.h"
 
+#include <QDialogButtonBox>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QStyleFactory>
 #include <QStyleOption>
 
+#include "EmbeddedAssets.h"
+
 namespace zembra {
 
 ClassicStyle::ClassicStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Windows"))) {}
+
+namespace {
+
+// The desktop's look stands in only where the game is not desktop-aware.
+bool ownLook()
+{
+    return !QGuiApplication::desktopSettingsAware();
+}
+
+}  // namespace
+
+QPalette ClassicStyle::standardPalette() const
+{
+    // Every role of every group is set, so nothing is filled in from a
+    // theme or from the toolkit's own defaults, which change between
+    // versions. Active and inactive windows look alike.
+    static const struct {
+        QPalette::ColorRole role;
+        QRgb normal, disabled;
+    } colours[] = {
+        {QPalette::WindowText, 0xff000000, 0xffbebebe},      {QPalette::Button, 0xffefefef, 0xffefefef},
+        {QPalette::Light, 0xffffffff, 0xffffffff},           {QPalette::Midlight, 0xffcacaca, 0xffcacaca},
+        {QPalette::Dark, 0xff9f9f9f, 0xffbebebe},            {QPalette::Mid, 0xffb8b8b8, 0xffb8b8b8},
+        {QPalette::Text, 0xff000000, 0xffbebebe},            {QPalette::BrightText, 0xffffffff, 0xffffffff},
+        {QPalette::ButtonText, 0xff000000, 0xffbebebe},      {QPalette::Base, 0xffffffff, 0xffefefef},
+        {QPalette::Window, 0xffefefef, 0xffefefef},          {QPalette::Shadow, 0xff767676, 0xffb1b1b1},
+        {QPalette::Highlight, 0xff308cc6, 0xff919191},       {QPalette::HighlightedText, 0xffffffff, 0xffffffff},
+        {QPalette::Link, 0xff0000ff, 0xff0000ff},            {QPalette::LinkVisited, 0xffff00ff, 0xffff00ff},
+        {QPalette::AlternateBase, 0xfff7f7f7, 0xfff7f7f7},   {QPalette::NoRole, 0xff000000, 0xff000000},
+        {QPalette::ToolTipBase, 0xffffffdc, 0xffffffdc},     {QPalette::ToolTipText, 0xff000000, 0xff000000},
+        {QPalette::PlaceholderText, 0x80000000, 0x80000000},
+#if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
+        {QPalette::Accent, 0xff308cc6, 0xff919191},
+#endif
+    };
+    QPalette palette;
+    for (const auto& c : colours) {
+        palette.setColor(QPalette::Active, c.role, QColor::fromRgba(c.normal));
+        palette.setColor(QPalette::Inactive, c.role, QColor::fromRgba(c.normal));
+        palette.setColor(QPalette::Disabled, c.role, QColor::fromRgba(c.disabled));
+    }
+    return palette;
+}
+
+int ClassicStyle::styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                            QStyleHintReturn* returnData) const
+{
+    if (hint == SH_DialogButtonLayout && ownLook())
+        return QDialogButtonBox::WinLayout;
+    return QProxyStyle::styleHint(hint, option, widget, returnData);
+}
+
+QIcon ClassicStyle::standardIcon(StandardPixmap icon, const QStyleOption* option, const QWidget* widget) const
+{
+    if (icon == SP_MessageBoxInformation && ownLook())
+        return EmbeddedAssets::informationIcon();
+    return QProxyStyle::standardIcon(icon, option, widget);
+}
 
 void ClassicStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                                  const QWidget* widget) const

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "OwnFontsOnly.h"
-
 #include <windows.h>
+
+#include "PlatformStart.h"
 
 namespace zembra {
 
@@ -25,20 +25,14 @@ bool systemHasFace(const wchar_t* name)
     return seen;
 }
 
-char platformOption[] = "-platform";
-char freeTypePlatform[] = "windows:fontengine=freetype";
-
 }  // namespace
 
-std::vector<char*> useOwnFontsOnly(int argc, char** argv)
+QtArguments startPlatform(int argc, char** argv)
 {
-    std::vector<char*> args(argv, argv + argc);
-    if (!systemHasFace(L"SimSun")) {
-        args.push_back(platformOption);
-        args.push_back(freeTypePlatform);
-    }
-    args.push_back(nullptr);
-    return args;
+    std::vector<std::string> fontEngine;
+    if (!systemHasFace(L"SimSun"))
+        fontEngine = {"-platform", "windows:fontengine=freetype"};
+    return QtArguments(argc, argv, {}, std::move(fontEngine));
 }
 
 }  // namespace zembra
