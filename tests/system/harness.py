@@ -67,6 +67,10 @@ class Desktop:
     def run(self, *args, **kw):
         return subprocess.run(list(args), env=self.env, capture_output=True, text=True, **kw)
 
+    def run_bytes(self, *args):
+        """A command's standard output, as bytes."""
+        return subprocess.run(list(args), env=self.env, capture_output=True, check=True, timeout=30).stdout
+
     def find_window(self, title, timeout=10):
         """The visible window of this title. Compared by the UTF-8 title: the
         legacy title property xdotool's search matches depends on the

@@ -6,7 +6,9 @@ import stat
 import time
 import unittest
 
-from harness import SystemTest, wait_for
+from harness import SystemTest, parse_ppm, wait_for
+
+ASSETS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "assets")
 
 VISITED = (0x82, 0x5F, 0x46)
 UNVISITED = (0x3C, 0x3C, 0x78)
@@ -92,10 +94,18 @@ class DialogsTest(SystemTest):
             "xdotool", "search", "--onlyvisible", "--name", "^关于$").stdout.strip(), timeout=5))
         self.assertTrue(game.alive())
 
+    def shows_picture(self, pic, icon):
+        """Whether pic holds icon somewhere, pixel for pixel."""
+        return any(all(pic.rgb[((y + r) * pic.w + x) * 3:((y + r) * pic.w + x + icon.w) * 3]
+                       == icon.rgb[r * icon.w * 3:(r + 1) * icon.w * 3] for r in range(icon.h))
+                   for y in range(pic.h - icon.h + 1) for x in range(pic.w - icon.w + 1))
+
     def test_restart_box_looks_the_same_in_every_locale(self):
         """Its buttons read 确定 and 取消 (the window tests read the texts), so
         the box must not change with the locale, and its buttons carry no
-        pictures: nothing but greys in the button row."""
+        pictures: nothing but greys in the button row. It shows the game's
+        own information icon, and belongs to the game's window, so that a
+        window manager keeps it over the game."""
         boxes = {}
         for lang in ("zh_CN.UTF-8", "C.UTF-8", "en_US.UTF-8"):
             game = self.start_game({"LANG": lang, "LC_ALL": lang})
@@ -104,6 +114,8 @@ class DialogsTest(SystemTest):
             game.keys("F2")
             box = self.find("游戏提示")
             self.assertTrue(box, lang)
+            owner = self.desktop.run("xprop", "-id", box, "WM_TRANSIENT_FOR").stdout
+            self.assertEqual(int(owner.split("#")[-1], 16), int(game.window), "the box's owner")
             time.sleep(0.3)
             boxes[lang], data = self.desktop.grab(box)
             with open("/tmp/zembra-box-%s.ppm" % lang, "wb") as f:
@@ -115,6 +127,10 @@ class DialogsTest(SystemTest):
         coloured = first.count(0, first.h - 45, first.w, first.h,
                                lambda p: max(p) - min(p) > 40)
         self.assertEqual(coloured, 0, "a button shows a picture")
+        face = "#%02x%02x%02x" % first.at(3, first.h - 3)
+        icon = parse_ppm(self.desktop.run_bytes("convert", os.path.join(ASSETS, "information.png"),
+                                                "-background", face, "-flatten", "-depth", "8", "ppm:-"))
+        self.assertTrue(self.shows_picture(first, icon), "the box shows the game's information icon")
 
 
 if __name__ == "__main__":

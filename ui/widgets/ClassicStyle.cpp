@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "ClassicStyle.h"
 
-#include <QDialogButtonBox>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QStyleFactory>
@@ -12,16 +11,6 @@
 namespace zembra {
 
 ClassicStyle::ClassicStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Windows"))) {}
-
-namespace {
-
-// The desktop's look stands in only where the game is not desktop-aware.
-bool ownLook()
-{
-    return !QGuiApplication::desktopSettingsAware();
-}
-
-}  // namespace
 
 QPalette ClassicStyle::standardPalette() const
 {
@@ -56,17 +45,10 @@ QPalette ClassicStyle::standardPalette() const
     return palette;
 }
 
-int ClassicStyle::styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
-                            QStyleHintReturn* returnData) const
-{
-    if (hint == SH_DialogButtonLayout && ownLook())
-        return QDialogButtonBox::WinLayout;
-    return QProxyStyle::styleHint(hint, option, widget, returnData);
-}
-
 QIcon ClassicStyle::standardIcon(StandardPixmap icon, const QStyleOption* option, const QWidget* widget) const
 {
-    if (icon == SP_MessageBoxInformation && ownLook())
+    // The desktop's icon theme (a light bulb in GNOME's) is not asked.
+    if (icon == SP_MessageBoxInformation && !QGuiApplication::desktopSettingsAware())
         return EmbeddedAssets::informationIcon();
     return QProxyStyle::standardIcon(icon, option, widget);
 }

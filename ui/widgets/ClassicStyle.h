@@ -5,10 +5,9 @@
 // a default button framed by a black line around its whole rectangle with
 // the raised bevel inside it (Qt insets every button that may become the
 // default and frames it one pixel short).
-// Where the game takes nothing from the desktop (not desktop-settings-aware:
-// Linux), the style also stands in for the desktop's theme: the light
-// colours the windows were drawn against, the classic order of dialog
-// buttons (OK before Cancel) and its own information icon.
+// It also carries the light colours the windows were drawn against, and,
+// where the game takes nothing from the desktop (not desktop-settings-aware:
+// Linux), the message box's information icon from the game's own pictures.
 #pragma once
 
 #include <QProxyStyle>
@@ -28,8 +27,6 @@ public:
                      const QWidget* widget = nullptr) const override;
     // The classic light palette, the same on every Qt version.
     QPalette standardPalette() const override;
-    int styleHint(StyleHint hint, const QStyleOption* option = nullptr, const QWidget* widget = nullptr,
-                  QStyleHintReturn* returnData = nullptr) const override;
     QIcon standardIcon(StandardPixmap icon, const QStyleOption* option = nullptr,
                        const QWidget* widget = nullptr) const override;
 };
