@@ -33,9 +33,10 @@ else()
     set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
     set(CPACK_STRIP_FILES ON)
-    # The sound library is opened at run time, so the library scan cannot
-    # see it. No font package: the game carries its own faces.
-    set(CPACK_DEBIAN_PACKAGE_DEPENDS "libsdl2-mixer-2.0-0 (>= 2.0.4)")
+    # The sound library is opened at run time, and Qt loads its platform
+    # plugins (X11, and Wayland where a session has no X server), so the
+    # library scan sees neither. No font package: the game carries its own faces.
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS "libsdl2-mixer-2.0-0 (>= 2.0.4), qt6-qpa-plugins, qt6-wayland")
     set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
     set(CPACK_GENERATOR DEB)
 endif()

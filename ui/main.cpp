@@ -5,6 +5,7 @@
 
 #include "AppLook.h"
 #include "FirstFrame.h"
+#include "FixedSizeKeeper.h"
 #include "MainUnit.h"
 #include "PlatformStart.h"
 #include "SoundPlayer.h"
@@ -16,6 +17,7 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Zembra"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Zembra"));
     zembra::applyAppLook(app);
+    zembra::keepFixedSizes(app);
 
     const std::unique_ptr<zembra::SoundPlayer> sound = zembra::createSoundPlayer();
     zembra::TMainForm MainForm(*sound);

@@ -15,6 +15,7 @@ BUILD = os.environ.get("ZEMBRA_BUILD", os.path.join(os.path.dirname(__file__), "
 GAME = os.environ.get("ZEMBRA_EXE", os.path.join(BUILD, "zembra"))
 PROBE = os.environ.get("ZEMBRA_SOUND_PROBE", os.path.join(BUILD, "tests", "system", "sound_probe"))
 RATE = 44100
+ASSETS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "assets")
 
 
 def wait_for(predicate, timeout=10.0, step=0.05):

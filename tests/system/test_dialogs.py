@@ -6,9 +6,7 @@ import stat
 import time
 import unittest
 
-from harness import SystemTest, parse_ppm, wait_for
-
-ASSETS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "assets")
+from harness import ASSETS, SystemTest, parse_ppm, wait_for
 
 VISITED = (0x82, 0x5F, 0x46)
 UNVISITED = (0x3C, 0x3C, 0x78)

@@ -51,6 +51,8 @@ class PackageTest(SystemTest):
         self.assertIn("libsdl2-mixer-2.0-0", depends)  # opened at run time: no library scan finds it
         self.assertNotIn("fonts-", depends)  # the game carries its own faces
         self.assertIn("libqt6widgets6", depends)
+        for plugins in ("qt6-qpa-plugins", "qt6-wayland"):  # X11 and Wayland, loaded at run time
+            self.assertIn(plugins, [d.split()[0] for d in depends.split(", ")])
         self.assertEqual(self.field("Section"), "games")
         self.assertRegex(self.field("Maintainer"), r"^\w.* <[^@ ]+@[^@ ]+>$")
         self.assertGreater(len(self.field("Description").splitlines()), 3, "a long description")

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "WindowDragger.h"
 
+#include <QApplication>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QWidget>
@@ -24,26 +25,34 @@ bool WindowDragger::eventFilter(QObject* watched, QEvent* event)
         pressed_ = !covered_(e->position().toPoint());
         if (!pressed_)
             return true;
-        // The window manager swallows the release of a system move, so the
-        // right button, whose release opens the menu, is always moved by hand.
-        const bool system = e->button() != Qt::RightButton && window_.windowHandle() &&
-                            window_.windowHandle()->startSystemMove();
-        if (!system) {
-            manual_ = true;
-            grabOffset_ = e->globalPosition().toPoint() - window_.pos();
-        }
+        grabOffset_ = e->globalPosition().toPoint() - window_.pos();
+        // The window system keeps the release of a move it makes, and the
+        // right button's release opens the menu: that button hands the move
+        // over only once the pointer has gone the drag distance.
+        deferred_ = e->button() == Qt::RightButton;
+        if (!deferred_)
+            manual_ = !startSystemMove();
         return true;
     }
-    case QEvent::MouseMove:
-        if (manual_) {
-            auto* e = static_cast<QMouseEvent*>(event);
-            window_.move(e->globalPosition().toPoint() - grabOffset_);
-            return true;
+    case QEvent::MouseMove: {
+        auto* e = static_cast<QMouseEvent*>(event);
+        const QPoint pulled = e->globalPosition().toPoint() - window_.pos() - grabOffset_;
+        if (deferred_ && pulled.manhattanLength() >= QApplication::startDragDistance()) {
+            deferred_ = false;
+            manual_ = !startSystemMove();
+            // A move of the window system's own ends with no release here.
+            pressed_ = manual_;
         }
+        if (manual_)
+            window_.move(e->globalPosition().toPoint() - grabOffset_);
+        if (manual_ || deferred_)
+            return true;
         break;
+    }
     case QEvent::MouseButtonRelease: {
         auto* e = static_cast<QMouseEvent*>(event);
         manual_ = false;
+        deferred_ = false;
         if (e->button() == Qt::RightButton && std::exchange(pressed_, false))
             menu_.popup(e->globalPosition().toPoint());
         return true;
@@ -52,6 +61,11 @@ bool WindowDragger::eventFilter(QObject* watched, QEvent* event)
         break;
     }
     return QObject::eventFilter(watched, event);
+}
+
+bool WindowDragger::startSystemMove()
+{
+    return window_.windowHandle() && window_.windowHandle()->startSystemMove();
 }
 
 }  // namespace zembra
