@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: MIT
-// The engine's timer on QTimer: the same value changes nothing, a new value
-// restarts the period, periods keep to the clock however slow their ticks.
-#include <QElapsedTimer>
+// The engine's timer on QTimer, on a clock the test steps: periods keep to
+// the clock however late or slow their ticks, a stall starts the count
+// afresh, the same value changes nothing. What the timer decides is the wait
+// it arms its QTimer with.
+#include <QCoreApplication>
 #include <QTest>
-#include <algorithm>
-#include <vector>
+#include <functional>
 
 #include "QtGameTimer.h"
 #include "UiTests.h"
@@ -13,177 +14,149 @@ using namespace zembra;
 
 namespace {
 
-// Keeps the processor busy, as a slow tick handler would.
-void busyFor(int ms)
-{
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < ms) {
-    }
-}
+constexpr qint64 kMs = 1000000;
 
-// How late this machine wakes a waiting test just now: the worst of five
-// 10 ms waits, in milliseconds. Timing checks allow for it.
-double schedulingLateness()
-{
-    double worst = 0;
-    for (int i = 0; i < 5; ++i) {
-        QElapsedTimer clock;
-        clock.start();
-        QTest::qWait(10);
-        worst = std::max(worst, clock.nsecsElapsed() / 1e6 - 10);
+// A game timer on a stepped clock, and the QTimer expiries the event loop
+// would deliver.
+struct SteppedTimer {
+    qint64 now = 0;
+    QtGameTimer timer{[this] { return now; }};
+    int ticks = 0;
+    std::function<void()> onTick = [] {};
+
+    explicit SteppedTimer(int interval)
+    {
+        timer.SetOnTick([this] {
+            ++ticks;
+            onTick();
+        });
+        timer.SetInterval(interval);
+        timer.SetEnabled(true);
     }
-    return worst;
-}
+    void advance(int ms) { now += ms * kMs; }
+    // The armed wait in milliseconds, -1 when the QTimer is idle.
+    int armed() const { return timer.timer().isActive() ? timer.timer().interval() : -1; }
+    // The armed wait runs out `late` ms late; an idle QTimer never expires.
+    void expire(int late = 0)
+    {
+        if (armed() < 0)
+            return;
+        advance(armed() + late);
+        QTimerEvent timeout(timer.timer().timerId());
+        QCoreApplication::sendEvent(&timer.timer(), &timeout);
+    }
+};
+
+using Change = std::function<void(QtGameTimer&)>;
 
 }  // namespace
+
+Q_DECLARE_METATYPE(Change)
 
 class TimerAdapterTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void theSameValueKeepsThePeriodRunning()
+    void startsStoppedOnAPreciseTimer()
     {
         QtGameTimer t;
-        int ticks = 0;
-        t.SetOnTick([&] { ++ticks; });
-        t.SetInterval(300);
-        t.SetEnabled(true);
-        QTest::qWait(120);
-        t.SetInterval(300);
-        t.SetEnabled(true);
-        QVERIFY2(t.timer().remainingTime() < 250, "the period was not restarted");
-        QTRY_COMPARE_WITH_TIMEOUT(ticks, 1, 1000);
-        QVERIFY(t.Enabled());
-    }
-
-    void aNewValueRestartsThePeriod()
-    {
-        QtGameTimer t;
-        t.SetInterval(300);
-        t.SetEnabled(true);
-        QTest::qWait(120);
         t.SetInterval(301);
-        QVERIFY(t.timer().remainingTime() > 250);
-        t.SetEnabled(false);
-        QVERIFY(!t.Enabled());
-        t.SetEnabled(false);
-        QVERIFY(!t.Enabled());
         QCOMPARE(t.Interval(), 301);
+        QVERIFY(!t.Enabled());
+        QVERIFY(!t.timer().isActive());
         QCOMPARE(t.timer().timerType(), Qt::PreciseTimer);
     }
 
-    void ticksArriveAtTheInterval()
+    // A 20 ms timer enabled at 0 ticks `late` ms after 20; its handler runs
+    // `busy` ms. The next period still ends at 40, unless 40 has passed.
+    void periodsKeepToTheClock_data()
     {
-        QtGameTimer t;
-        int ticks = 0;
-        t.SetOnTick([&] { ++ticks; });
-        t.SetInterval(20);
-        QElapsedTimer clock;
-        clock.start();
-        t.SetEnabled(true);
-        QTRY_VERIFY_WITH_TIMEOUT(ticks >= 5, 2000);
-        t.SetEnabled(false);
-        QVERIFY(clock.elapsed() >= 95);
+        QTest::addColumn<int>("late");
+        QTest::addColumn<int>("busy");
+        QTest::addColumn<int>("armed");
+        QTest::newRow("on time") << 0 << 0 << 20;
+        QTest::newRow("late") << 6 << 0 << 14;
+        QTest::newRow("slow handler") << 0 << 7 << 13;
+        QTest::newRow("late and slow") << 4 << 5 << 11;
+        QTest::newRow("due again as it ends") << 12 << 8 << 0;
+        QTest::newRow("ends a period late: afresh") << 12 << 9 << 20;
+        QTest::newRow("delivered a period late: afresh") << 30 << 0 << 20;
+        QTest::newRow("stalled five periods: afresh") << 0 << 100 << 20;
+    }
+    void periodsKeepToTheClock()
+    {
+        QFETCH(int, late);
+        QFETCH(int, busy);
+        QFETCH(int, armed);
+        SteppedTimer s(20);
+        s.onTick = [&] { s.advance(busy); };
+        QCOMPARE(s.armed(), 20);
+        s.expire(late);
+        QCOMPARE(s.armed(), armed);
     }
 
-    // The row wipe: every tick sets a shorter interval. With 15 ms spent in
-    // each tick, periods counted from the end of the handler would add
-    // 75 ms to the nominal 150.
-    void intervalsSetInATickCountFromWhenItWasDue()
+    // The row wipe: each tick, 1 ms late and 2 ms long, sets an interval
+    // 10 ms shorter. Counting each from when its tick was due, the fifth
+    // tick is due at 50 + 40 + 30 + 20 + 10 = 150 ms.
+    void anIntervalSetInATickCountsFromWhenItWasDue()
     {
-        // A busy machine delays some runs; the fault delays every run by
-        // 75 ms. So the best of three runs is judged, with the lateness of
-        // the machine's own waits allowed on top.
-        // Counted from the end of each handler it would be 225 ms or more;
-        // a correct timer took up to 200 ms under wine on a busy machine.
-        constexpr double bound = 200;
-        double best = 1e9;
-        for (int run = 0; run < 3 && best >= bound; ++run) {
-            QtGameTimer t;
-            int ticks = 0;
-            double fifth = 0;
-            QElapsedTimer clock;
-            t.SetOnTick([&] {
-                if (++ticks == 5) {
-                    fifth = clock.nsecsElapsed() / 1e6;
-                    t.SetEnabled(false);
-                    return;
-                }
-                busyFor(15);
-                t.SetInterval(t.Interval() - 10);
-            });
-            t.SetInterval(50);
-            clock.start();
-            t.SetEnabled(true);
-            QTRY_COMPARE_WITH_TIMEOUT(ticks, 5, 3000);
-            QVERIFY(!t.Enabled());
-            QVERIFY2(fifth >= 149, qPrintable(QString::number(fifth)));
-            QTest::qWait(80);
-            QCOMPARE(ticks, 5);  // none after it was switched off
-            best = std::min(best, fifth);
+        SteppedTimer s(50);
+        s.onTick = [&] {
+            s.advance(2);
+            s.timer.SetInterval(s.timer.Interval() - 10);
+        };
+        QList<int> waits{s.armed()};
+        for (int tick = 1; tick < 5; ++tick) {
+            s.expire(1);
+            waits << s.armed();
         }
-        const double allowance = std::min(15.0, 5 * schedulingLateness());
-        QVERIFY2(best < bound + allowance, qPrintable(QString("%1 (allowing %2 for the load)").arg(best).arg(allowance)));
+        QCOMPARE(waits, (QList<int>{50, 37, 27, 17, 7}));
+        QCOMPARE(s.now + s.armed() * kMs, 150 * kMs);
     }
 
-    void aSteadyTimerDoesNotDriftWithSlowTicks()
+    // After a tick 5 ms late the QTimer waits 15 ms for the period's end;
+    // a restarted period would wait the whole interval.
+    void changesAfterALateTick_data()
     {
-        QtGameTimer t;
-        int ticks = 0;
-        qint64 tenth = 0;
-        QElapsedTimer clock;
-        t.SetOnTick([&] {
-            if (++ticks == 10) {
-                tenth = clock.elapsed();
-                t.SetEnabled(false);
-            }
-            busyFor(5);
-        });
-        t.SetInterval(20);
-        clock.start();
-        t.SetEnabled(true);
-        QTRY_COMPARE_WITH_TIMEOUT(ticks, 10, 3000);
-        // Ten periods end at 200 ms; counted from the end of each handler
-        // they would end at 245.
-        QVERIFY2(tenth >= 199 && tenth < 230, qPrintable(QString::number(tenth)));
-    }
-
-    void aTickFarBehindDoesNotBringABurst()
-    {
-        QtGameTimer t;
-        std::vector<qint64> stamps;
-        QElapsedTimer clock;
-        t.SetOnTick([&] {
-            stamps.push_back(clock.elapsed());
-            if (stamps.size() == 1)
-                busyFor(100);  // five periods lost
-        });
-        t.SetInterval(20);
-        clock.start();
-        t.SetEnabled(true);
-        QTRY_VERIFY_WITH_TIMEOUT(stamps.size() >= 3, 3000);
-        t.SetEnabled(false);
-        // The second tick comes a whole period after the stall, not at once.
-        QVERIFY2(stamps[1] - stamps[0] >= 100 + 19, qPrintable(QString::number(stamps[1] - stamps[0])));
-        QVERIFY2(stamps[2] - stamps[1] >= 15, qPrintable(QString::number(stamps[2] - stamps[1])));
-    }
-
-    void disablingInATickStopsIt()
-    {
-        QtGameTimer t;
-        int ticks = 0;
-        t.SetOnTick([&] {
-            ++ticks;
+        QTest::addColumn<Change>("change");
+        QTest::addColumn<int>("armed");
+        QTest::newRow("same interval") << Change([](QtGameTimer& t) { t.SetInterval(20); }) << 15;
+        QTest::newRow("enabled again") << Change([](QtGameTimer& t) { t.SetEnabled(true); }) << 15;
+        QTest::newRow("new interval") << Change([](QtGameTimer& t) { t.SetInterval(30); }) << 30;
+        QTest::newRow("disabled") << Change([](QtGameTimer& t) { t.SetEnabled(false); }) << -1;
+        QTest::newRow("disabled, enabled") << Change([](QtGameTimer& t) {
             t.SetEnabled(false);
-        });
-        t.SetInterval(10);
-        t.SetEnabled(true);
-        QTRY_COMPARE_WITH_TIMEOUT(ticks, 1, 1000);
-        QTest::qWait(60);
-        QCOMPARE(ticks, 1);
-        QVERIFY(!t.Enabled());
-        QVERIFY(!t.timer().isActive());
+            t.SetEnabled(true);
+        }) << 20;
+    }
+    void changesAfterALateTick()
+    {
+        QFETCH(Change, change);
+        QFETCH(int, armed);
+        SteppedTimer s(20);
+        s.expire(5);
+        QCOMPARE(s.armed(), 15);
+        change(s.timer);
+        QCOMPARE(s.armed(), armed);
+    }
+
+    // A landing inside a tick disables the timer and enables it again: the
+    // next period is a whole interval from then. Disabled in a tick, it stays
+    // off.
+    void enablingInATickStartsAfresh()
+    {
+        SteppedTimer s(20);
+        s.onTick = [&] {
+            s.advance(3);
+            s.timer.SetEnabled(false);
+            s.timer.SetEnabled(s.ticks < 2);
+        };
+        s.expire();
+        QCOMPARE(s.armed(), 20);
+        s.expire();
+        QCOMPARE(s.ticks, 2);
+        QCOMPARE(s.armed(), -1);
+        QVERIFY(!s.timer.Enabled());
     }
 };
 

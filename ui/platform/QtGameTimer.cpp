@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "QtGameTimer.h"
 
+#include <QElapsedTimer>
 #include <algorithm>
 
 namespace zembra {
@@ -11,11 +12,17 @@ constexpr qint64 kNsPerMs = 1000000;
 
 }  // namespace
 
-QtGameTimer::QtGameTimer()
+QtGameTimer::Clock QtGameTimer::steadyClock()
+{
+    QElapsedTimer started;
+    started.start();
+    return [started] { return started.nsecsElapsed(); };
+}
+
+QtGameTimer::QtGameTimer(Clock clock) : clock_(std::move(clock))
 {
     timer_.setTimerType(Qt::PreciseTimer);
     timer_.setSingleShot(true);
-    clock_.start();
     QObject::connect(&timer_, &QTimer::timeout, [this] { fire(); });
 }
 

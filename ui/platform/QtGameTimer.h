@@ -9,10 +9,14 @@
 // row wipe, whose ticks each set a shorter interval, lasts its nominal sum
 // instead of gathering each tick's latency. A tick more than a period late
 // starts the count afresh rather than catching up in a burst.
+//
+// The QTimer only wakes it; how long to wait is decided against the clock
+// it is given, a steady one by default.
 #pragma once
 
-#include <QElapsedTimer>
 #include <QTimer>
+#include <QtGlobal>
+#include <functional>
 
 #include "EngineInterfaces.h"
 
@@ -20,7 +24,11 @@ namespace zembra {
 
 class QtGameTimer final : public Timer {
 public:
-    QtGameTimer();
+    // Nanoseconds on a clock that never goes back.
+    using Clock = std::function<qint64()>;
+    static Clock steadyClock();
+
+    explicit QtGameTimer(Clock clock = steadyClock());
 
     int Interval() const override { return interval_; }
     void SetInterval(int ms) override;
@@ -28,16 +36,20 @@ public:
     void SetEnabled(bool on) override;
     void SetOnTick(std::function<void()> tick) override { tick_ = std::move(tick); }
 
+    // The single-shot QTimer that wakes it, armed with the wait until the
+    // period ends. Tests deliver its expiry as a QTimerEvent, as the event
+    // loop does.
     const QTimer& timer() const { return timer_; }
+    QTimer& timer() { return timer_; }
 
 private:
     void fire();
     void arm();
     void startPeriod(qint64 fromNs);
-    qint64 nowNs() const { return clock_.nsecsElapsed(); }
+    qint64 nowNs() const { return clock_(); }
 
     QTimer timer_;
-    QElapsedTimer clock_;
+    Clock clock_;
     std::function<void()> tick_;
     int interval_ = 0;
     bool enabled_ = false;
