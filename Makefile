@@ -16,7 +16,7 @@ WINDOWS_PACKAGES = cmake ninja-build g++-mingw-w64-x86-64 wine64 fonts-wine goog
                    pulseaudio pulseaudio-utils python3 dpkg-dev qt6-base-dev qt6-base-dev-tools
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 
-.PHONY: run test windows test-windows build deps deps-windows clean
+.PHONY: run test windows test-windows configure build deps deps-windows clean
 
 deps deps-windows:
 	@missing=$$(for p in $(if $(filter deps-windows,$@),$(WINDOWS_PACKAGES),$(PACKAGES)); do dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q 'ok installed' || echo $$p; done); \
@@ -26,11 +26,16 @@ deps deps-windows:
 		$(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $$missing; \
 	fi
 
-build: deps
+configure: deps
 	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+# Everything: the game, its tools, the tests and the sanitized soak build.
+build: configure
 	cmake --build $(BUILD)
 
-run: build
+# The game alone, for a quick first start.
+run: configure
+	cmake --build $(BUILD) --target zembra
 	./$(BUILD)/zembra
 
 test: build

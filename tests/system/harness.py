@@ -265,6 +265,13 @@ def read_cells(pic):
     return cells
 
 
+def game_running(pic):
+    """Whether a game runs (or is paused): the pause button's caption is
+    dark only then; at game over it turns grey. Nothing that falls in the
+    well reaches the toolbar."""
+    return pic.count(60, 24, 120, 42, lambda p: sum(p) < 250) > 20
+
+
 def well_occupancy(pic):
     """21 strings of 12: '#' where a cell shows a picture, '.' where it is black."""
     cells = read_cells(pic)

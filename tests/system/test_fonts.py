@@ -7,7 +7,7 @@ import os
 import time
 import unittest
 
-from harness import SystemTest, differing_pixels
+from harness import SystemTest, differing_pixels, game_running
 
 # Help's labels and group boxes, in dialog coordinates: (x, y, w, h, lines).
 HELP_LABELS = {"Label3": (23, 89, 234, 56, 4), "Label4": (23, 173, 96, 84, 6)}
@@ -56,17 +56,13 @@ class FontSetTest(SystemTest):
         # Pile the pieces up until the game ends.
         for _ in range(60):
             game.keys("space", delay=0.1)
-            pic = game.screenshot()
-            if self.underline_row(pic) is not None or self.red_text_rows(pic):
+            if not game_running(game.screenshot()):
                 break
         time.sleep(0.5)
         views["over"] = game.screenshot()
         return views
 
     # The banner "GAME  OVER" lies at (108, 208) of the window, 241 x 42.
-    def red_text_rows(self, pic):
-        return ink_rows(pic, 108, 349, 208, 250, lambda p: p == (255, 0, 0))
-
     def underline_row(self, pic):
         """The row where pure red runs unbroken across most of the banner."""
         for y in range(208, 250):

@@ -3,7 +3,7 @@
 import time
 import unittest
 
-from harness import DROPOUT, SystemTest, sounding_spans, well_occupancy, wait_for, cell_centre
+from harness import DROPOUT, SystemTest, cell_centre, game_running, sounding_spans, well_occupancy
 
 
 class PlayTest(SystemTest):
@@ -22,8 +22,7 @@ class PlayTest(SystemTest):
         for _ in range(60):
             game.keys("space", delay=0.02)
             time.sleep(0.56)
-            pic = game.screenshot()
-            if pic.count(120, 215, 330, 240, lambda p: p[0] > 200 and p[1] < 60 and p[2] < 60) > 100:
+            if not game_running(game.screenshot()):
                 break
         time.sleep(3.2)
         samples = self.desktop.record_stop(rec)
