@@ -44,8 +44,8 @@ test: build
 windows: deps-windows
 	tools/windows/build.sh $(BUILD)-windows
 
-test-windows: deps-windows
-	tests/windows/run.sh $(BUILD)-windows
+test-windows: windows
+	cd $(BUILD)-windows && ctest --output-on-failure
 
 clean:
 	rm -rf $(BUILD) $(BUILD)-windows
