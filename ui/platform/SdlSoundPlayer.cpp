@@ -3,7 +3,6 @@
 
 #include "SdlMixerLibrary.h"
 
-#include <atomic>
 #include <dlfcn.h>
 #include <sched.h>
 #include <unistd.h>
@@ -42,17 +41,18 @@ void silenceAlsa()
         set(&ignoreAlsaMessage);
 }
 
-std::atomic<bool> mixingThreadPromoted{false};
-
-// Runs on SDL's mixing thread after each mix. The first time after an
-// opening it gives that thread the lowest real-time priority, directly where
-// the user may, else through the desktop's RealtimeKit: a buffer as short as
-// ours then survives a machine whose cores are all busy (at SDL's own nice
-// level a busy machine broke about one sound in twenty). Where neither
-// allows it the thread keeps SDL's nice level.
-void promoteMixingThread(void*, Uint8*, int)
+// Runs on SDL's mixing thread after each mix, with the opening's flag. The
+// first time it gives that thread the lowest real-time priority, directly
+// where the user may, else through the desktop's RealtimeKit: a buffer as
+// short as ours then survives a machine whose cores are all busy. Where
+// neither allows it the thread keeps SDL's nice level.
+// The lowest: below the sound server's own threads, which must run for our
+// buffer to be heard. SDL's SDL_HINT_THREAD_FORCE_REALTIME_TIME_CRITICAL
+// asks RealtimeKit alone, for its highest priority: without RealtimeKit
+// (a root session, a minimal system, CI) the thread stayed at nice 0.
+void promoteMixingThread(void* promoted, Uint8*, int)
 {
-    if (mixingThreadPromoted.exchange(true, std::memory_order_relaxed))
+    if (static_cast<std::atomic<bool>*>(promoted)->exchange(true, std::memory_order_relaxed))
         return;
     sched_param lowest{};
     lowest.sched_priority = sched_get_priority_min(SCHED_RR);
@@ -158,8 +158,8 @@ bool SdlSoundPlayer::open()
         sdl()->QuitSubSystem(SDL_INIT_AUDIO);
         return false;
     }
-    mixingThreadPromoted = false;  // a new opening mixes on a new thread
-    sdl()->SetPostMix(&promoteMixingThread, nullptr);
+    mixingThreadPromoted_ = false;  // a new opening mixes on a new thread
+    sdl()->SetPostMix(&promoteMixingThread, &mixingThreadPromoted_);
     sdl()->AllocateChannels(1);
     open_ = true;
     return true;

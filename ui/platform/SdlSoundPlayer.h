@@ -5,6 +5,7 @@
 
 #include <QHash>
 #include <QTimer>
+#include <atomic>
 #include <thread>
 
 #include "SoundPlayer.h"
@@ -43,6 +44,9 @@ private:
     QHash<QString, Mix_Chunk*> chunks_;
     bool gameRunning_ = false;
     QTimer idle_;
+    // Whether the mixing thread of the current opening is promoted yet; set
+    // on that thread.
+    std::atomic<bool> mixingThreadPromoted_{false};
 };
 
 }  // namespace zembra
