@@ -47,7 +47,8 @@ std::string subsetFace(const FaceRecipe& r, const std::set<char32_t>& characters
 {
     const Blob file(hb_blob_create_from_file_or_fail(r.source.string().c_str()));
     if (!file)
-        throw std::runtime_error("cannot read " + r.source.string());
+        throw std::runtime_error(r.source.empty() ? r.sourceName + " is not installed (Debian: " + r.packages + ")"
+                                                  : "cannot read " + r.source.string());
     const Face source(hb_face_create(file.get(), r.index));
     if (hb_face_get_glyph_count(source.get()) == 0)
         throw std::runtime_error(r.source.string() + " has no face " + std::to_string(r.index));

@@ -13,7 +13,9 @@ namespace fontgen {
 
 struct FaceRecipe {
     std::string file;                // the name it is written under
-    std::filesystem::path source;    // a system font file
+    std::filesystem::path source;    // the system's font file; empty where no package holds it
+    std::string sourceName;          // its file name
+    std::string packages;            // the Debian packages that may hold it
     unsigned index;                  // the face within a collection
     std::string family;              // our own name for it
     bool bold;

@@ -4,10 +4,12 @@
 #include <hb.h>
 
 #include <cstdint>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <sstream>
 #include <stdexcept>
+#include <utility>
 
 #include "Characters.h"
 
@@ -15,9 +17,11 @@ namespace fontgen {
 
 namespace {
 
-const char* const kNoto = "/usr/share/fonts/opentype/noto/";
-const char* const kLiberation = "/usr/share/fonts/truetype/liberation2/";
-const char* const kDejaVu = "/usr/share/fonts/truetype/dejavu/";
+// The packages that hold each source, by Debian release: Debian 13 moved
+// Liberation 2 from fonts-liberation2 (now empty) to fonts-liberation.
+const char* const kNoto = "fonts-noto-cjk";
+const char* const kLiberation = "fonts-liberation2 fonts-liberation";
+const char* const kDejaVu = "fonts-dejavu-core";
 // The Simplified Chinese face of the Noto CJK collections.
 constexpr unsigned kSimplifiedChinese = 2;
 
@@ -31,21 +35,42 @@ constexpr unsigned kSimplifiedChinese = 2;
 constexpr VerticalMetrics kSansLines{905, 330, 38};
 constexpr VerticalMetrics kWideLines{928, 236, 0};
 
+// Where one of `packages` installed a file of this name, as dpkg lists it.
+std::filesystem::path installedFile(const std::string& packages, const std::string& name)
+{
+    std::istringstream each(packages);
+    for (std::string package; each >> package;) {
+        std::ifstream list("/var/lib/dpkg/info/" + package + ".list");
+        for (std::string line; std::getline(list, line);)
+            if (line.size() > name.size() && line.compare(line.size() - name.size() - 1, std::string::npos, "/" + name) == 0
+                && std::filesystem::is_regular_file(line))
+                return line;
+    }
+    return {};
+}
+
+FaceRecipe recipe(std::string file, const char* packages, std::string source, unsigned index, std::string family,
+                  bool bold, VerticalMetrics lines, std::string description)
+{
+    return {std::move(file), installedFile(packages, source), source, packages, index, std::move(family), bold,
+            lines, std::move(description)};
+}
+
 }  // namespace
 
 const std::vector<FaceRecipe>& faces()
 {
     static const std::vector<FaceRecipe> list = {
-        {"zembra-song.otf", std::string(kNoto) + "NotoSerifCJK-Regular.ttc", kSimplifiedChinese, "Zembra Song", false,
-         kSansLines, "A subset of Noto Serif CJK SC made for Zembra."},
-        {"zembra-song-bold.otf", std::string(kNoto) + "NotoSerifCJK-Bold.ttc", kSimplifiedChinese, "Zembra Song", true,
-         kSansLines, "A subset of Noto Serif CJK SC Bold made for Zembra."},
-        {"zembra-sans.ttf", std::string(kLiberation) + "LiberationSans-Regular.ttf", 0, "Zembra Sans", false,
-         kSansLines, "A subset of Liberation Sans made for Zembra."},
-        {"zembra-sans-bold.ttf", std::string(kLiberation) + "LiberationSans-Bold.ttf", 0, "Zembra Sans", true,
-         kSansLines, "A subset of Liberation Sans Bold made for Zembra."},
-        {"zembra-wide.ttf", std::string(kDejaVu) + "DejaVuSans.ttf", 0, "Zembra Wide", false, kWideLines,
-         "A subset of DejaVu Sans made for Zembra."},
+        recipe("zembra-song.otf", kNoto, "NotoSerifCJK-Regular.ttc", kSimplifiedChinese, "Zembra Song", false,
+               kSansLines, "A subset of Noto Serif CJK SC made for Zembra."),
+        recipe("zembra-song-bold.otf", kNoto, "NotoSerifCJK-Bold.ttc", kSimplifiedChinese, "Zembra Song", true,
+               kSansLines, "A subset of Noto Serif CJK SC Bold made for Zembra."),
+        recipe("zembra-sans.ttf", kLiberation, "LiberationSans-Regular.ttf", 0, "Zembra Sans", false, kSansLines,
+               "A subset of Liberation Sans made for Zembra."),
+        recipe("zembra-sans-bold.ttf", kLiberation, "LiberationSans-Bold.ttf", 0, "Zembra Sans", true, kSansLines,
+               "A subset of Liberation Sans Bold made for Zembra."),
+        recipe("zembra-wide.ttf", kDejaVu, "DejaVuSans.ttf", 0, "Zembra Wide", false, kWideLines,
+               "A subset of DejaVu Sans made for Zembra."),
     };
     return list;
 }
@@ -59,8 +84,12 @@ std::string sourcesNote()
         std::uint64_t hash = 0xcbf29ce484222325ULL, size = 0;
         for (std::istreambuf_iterator<char> it(in), end; it != end; ++it, ++size)
             hash = (hash ^ static_cast<unsigned char>(*it)) * 0x100000001b3ULL;
-        note << recipe.file << ": " << recipe.source.string() << " face " << recipe.index << ", " << size
-             << " bytes, FNV-1a " << std::hex << hash << std::dec << "\n";
+        // The file by name: where a Debian keeps it does not change its bytes.
+        note << recipe.file << ": " << recipe.sourceName << " face " << recipe.index << ", ";
+        if (recipe.source.empty())
+            note << "not installed (" << recipe.packages << ")\n";
+        else
+            note << size << " bytes, FNV-1a " << std::hex << hash << std::dec << "\n";
     }
     return note.str();
 }
