@@ -336,6 +336,27 @@ class SystemTest(unittest.TestCase):
         return views
 
 
+def find_picture(screen, picture, rows=None):
+    """Where picture's top-left corner lies on screen, judged by the given
+    whole rows of it (by default all); None where it is not shown."""
+    rows = rows or range(picture.h)
+    first = picture.rgb[rows[0] * picture.w * 3:(rows[0] + 1) * picture.w * 3]
+    at = screen.rgb.find(first)
+    while at != -1:
+        if at % 3 == 0:
+            x, y = at // 3 % screen.w, at // 3 // screen.w - rows[0]
+            if x + picture.w <= screen.w and all(
+                    0 <= y + r < screen.h and screen.rgb[((y + r) * screen.w + x) * 3:((y + r) * screen.w + x + picture.w) * 3]
+                    == picture.rgb[r * picture.w * 3:(r + 1) * picture.w * 3] for r in rows):
+                return x, y
+        at = screen.rgb.find(first, at + 1)
+    return None
+
+
+def crop(pic, x, y, w, h):
+    return Picture(w, h, b"".join(pic.rgb[((y + r) * pic.w + x) * 3:((y + r) * pic.w + x + w) * 3] for r in range(h)))
+
+
 def differing_pixels(a, b):
     """How many pixels of two pictures of one size differ."""
     return sum(1 for i in range(0, len(a.rgb), 3) if a.rgb[i:i + 3] != b.rgb[i:i + 3])

@@ -6,7 +6,7 @@ import stat
 import time
 import unittest
 
-from harness import ASSETS, SystemTest, parse_ppm, wait_for
+from harness import ASSETS, SystemTest, find_picture, parse_ppm, wait_for
 
 VISITED = (0x82, 0x5F, 0x46)
 UNVISITED = (0x3C, 0x3C, 0x78)
@@ -92,12 +92,6 @@ class DialogsTest(SystemTest):
             "xdotool", "search", "--onlyvisible", "--name", "^关于$").stdout.strip(), timeout=5))
         self.assertTrue(game.alive())
 
-    def shows_picture(self, pic, icon):
-        """Whether pic holds icon somewhere, pixel for pixel."""
-        return any(all(pic.rgb[((y + r) * pic.w + x) * 3:((y + r) * pic.w + x + icon.w) * 3]
-                       == icon.rgb[r * icon.w * 3:(r + 1) * icon.w * 3] for r in range(icon.h))
-                   for y in range(pic.h - icon.h + 1) for x in range(pic.w - icon.w + 1))
-
     def test_restart_box_looks_the_same_in_every_locale(self):
         """Its buttons read 确定 and 取消 (the window tests read the texts), so
         the box must not change with the locale, and its buttons carry no
@@ -128,7 +122,7 @@ class DialogsTest(SystemTest):
         face = "#%02x%02x%02x" % first.at(3, first.h - 3)
         icon = parse_ppm(self.desktop.run_bytes("convert", os.path.join(ASSETS, "information.png"),
                                                 "-background", face, "-flatten", "-depth", "8", "ppm:-"))
-        self.assertTrue(self.shows_picture(first, icon), "the box shows the game's information icon")
+        self.assertTrue(find_picture(first, icon), "the box shows the game's information icon")
 
 
 if __name__ == "__main__":

@@ -10,7 +10,8 @@ import subprocess
 import time
 import unittest
 
-from harness import ASSETS, GAME, Desktop, Picture, SystemTest, differing_pixels, parse_ppm, read_cells, wait_for
+from harness import (ASSETS, GAME, Desktop, Picture, SystemTest, crop, differing_pixels, find_picture, parse_ppm,
+                     read_cells, wait_for)
 
 OUTPUT = (1024, 768)  # weston's output window on the 1280 x 1024 test screen
 PANEL = 32            # weston's panel, whose clock changes
@@ -68,25 +69,6 @@ class WaylandTest(SystemTest):
         return parse_ppm(self.desktop.run_bytes("import", "-window", "root", "-depth", "8",
                                                 "-crop", "%dx%d+0+%d" % (x, y - PANEL, PANEL), "ppm:-"))
 
-    def find(self, screen, picture, rows=(60, 300, 480)):
-        """Where picture's top-left corner lies on screen, judged by a few
-        whole rows; None where it is not shown."""
-        first = picture.rgb[rows[0] * picture.w * 3:(rows[0] + 1) * picture.w * 3]
-        at = screen.rgb.find(first)
-        while at != -1:
-            if at % 3 == 0:
-                x, y = at // 3 % screen.w, at // 3 // screen.w - rows[0]
-                if x + picture.w <= screen.w and all(
-                        0 <= y + r < screen.h and screen.rgb[((y + r) * screen.w + x) * 3:((y + r) * screen.w + x + picture.w) * 3]
-                        == picture.rgb[r * picture.w * 3:(r + 1) * picture.w * 3] for r in rows):
-                    return x, y
-            at = screen.rgb.find(first, at + 1)
-        return None
-
-    def crop(self, screen, x, y, w, h):
-        return Picture(w, h, b"".join(screen.rgb[((y + r) * screen.w + x) * 3:((y + r) * screen.w + x + w) * 3]
-                                      for r in range(h)))
-
     def point(self, x, y, *then):
         """The pointer to (x, y) of weston's output: its X11 backend takes an
         absolute position only when the pointer enters its window."""
@@ -109,7 +91,7 @@ class WaylandTest(SystemTest):
         self.addCleanup(log.close)
         game = subprocess.Popen([GAME], env=env, stdout=log, stderr=subprocess.STDOUT)
         self.addCleanup(self.stop, game)
-        where = wait_for(lambda: self.find(self.screen(), self.reference), timeout=15)
+        where = wait_for(lambda: find_picture(self.screen(), self.reference), timeout=15)
         self.assertTrue(where, "the game's window is not shown as on X11")
         x, y = where
         if xwayland:
@@ -119,15 +101,15 @@ class WaylandTest(SystemTest):
             self.assertTrue(found.stdout.split(), "the game is not an X11 window on XWayland")
         self.focus(x, y)
         self.key("F2")
-        self.assertTrue(wait_for(lambda: read_cells(self.crop(self.screen(), x, y, 367, 491)), timeout=5),
+        self.assertTrue(wait_for(lambda: read_cells(crop(self.screen(), x, y, 367, 491)), timeout=5),
                         "F2 starts a game: a piece shows")
         # The restart box shows the information icon, and Escape answers it.
         icon = parse_ppm(self.desktop.run_bytes("convert", os.path.join(ASSETS, "information.png"), "-background",
                                                 "#efefef", "-flatten", "-depth", "8", "ppm:-"))
         self.key("F2")
-        self.assertTrue(wait_for(lambda: self.find(self.screen(), icon, rows=(4, 12, 20)), timeout=5), "the box")
+        self.assertTrue(wait_for(lambda: find_picture(self.screen(), icon, rows=(4, 12, 20)), timeout=5), "the box")
         self.key("Escape")
-        self.assertTrue(wait_for(lambda: not self.find(self.screen(), icon, rows=(4, 12, 20)), timeout=5),
+        self.assertTrue(wait_for(lambda: not find_picture(self.screen(), icon, rows=(4, 12, 20)), timeout=5),
                         "the box answers Escape")
         self.focus(x, y)
         self.key("F3")  # paused, so that the screen holds still
@@ -144,10 +126,10 @@ class WaylandTest(SystemTest):
                 time.sleep(1.5)
                 self.assertIsNone(game.poll(), "the game died")
                 after = self.screen()
-                self.assertEqual(self.find(after, self.crop(before, x, y, 367, 491)), (x, y), "the window moved")
+                self.assertEqual(find_picture(after, crop(before, x, y, 367, 491)), (x, y), "the window moved")
                 # The screen is as before, but for the title bar, which the
                 # compositor or Qt's Wayland decoration redraws.
-                title = self.crop(before, 0, y - TITLE, OUTPUT[0], TITLE)
+                title = crop(before, 0, y - TITLE, OUTPUT[0], TITLE)
                 shown = Picture(after.w, after.h, after.rgb[:(y - TITLE) * after.w * 3] + title.rgb
                                 + after.rgb[y * after.w * 3:])
                 self.assertEqual(differing_pixels(before, shown), 0, "the screen is not as before")
@@ -157,7 +139,7 @@ class WaylandTest(SystemTest):
                                           for _ in range(8)), []) + ["mouseup", "3"]
         self.point(x + 50, y + 300, *steps)
         self.point(OUTPUT[0] - 5, OUTPUT[1] - PANEL - 5)
-        moved = wait_for(lambda: self.find(self.screen(), self.crop(before, x, y, 367, 491)), timeout=5)
+        moved = wait_for(lambda: find_picture(self.screen(), crop(before, x, y, 367, 491)), timeout=5)
         self.assertTrue(moved, "the window is not shown after the drag")
         self.assertTrue(50 <= moved[0] - x <= 80 and 30 <= moved[1] - y <= 48, "dragged from %s to %s" % (where, moved))
         self.assertIsNone(game.poll(), "the game died")
