@@ -47,10 +47,7 @@ private slots:
         QCOMPARE(label.UnvisitedColor(), clHighlight);
         QCOMPARE(label.VisitedColor(), 0x00800080u);
         QCOMPARE(label.FontColor(), clHighlight);
-        QCOMPARE(label.Cursor(), 26000);
-        QCOMPARE(cursorByNumber(26000).shape(), Qt::PointingHandCursor);
         QCOMPARE(label.cursor().shape(), Qt::PointingHandCursor);
-        QCOMPARE(label.TextStyle(), TTextStyle::Normal);
         QVERIFY(label.font().underline());
         QVERIFY(!label.Transparent());
         QVERIFY(label.ShowAccelChar());

@@ -29,7 +29,6 @@ public:
     void openInBackground() override;
     void play(const QString& name, const QByteArray& wav) override;
     void setGameRunning(bool running) override;
-    bool outputOpen() const { return open_; }
 
 private:
     Mix_Chunk* chunk(const QString& name, const QByteArray& wav);

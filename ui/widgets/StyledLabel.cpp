@@ -26,12 +26,6 @@ QColor toQColor(TColor colour, const QPalette& palette)
                   static_cast<int>((colour >> 16) & 0xFF));
 }
 
-TStyledLabel::TStyledLabel(QWidget* parent) : QWidget(parent)
-{
-    // Until it has a parent of its own colour the label is button face.
-    setColor(clBtnFace);
-}
-
 void TStyledLabel::setCaption(const QString& caption)
 {
     if (caption == caption_)
@@ -53,13 +47,6 @@ void TStyledLabel::setAutoSize(bool on)
     adjustBounds();
 }
 
-void TStyledLabel::setWordWrap(bool on)
-{
-    wordWrap_ = on;
-    adjustBounds();
-    update();
-}
-
 void TStyledLabel::setShowAccelChar(bool on)
 {
     showAccelChar_ = on;
@@ -73,31 +60,6 @@ void TStyledLabel::setTransparent(bool on)
     update();
 }
 
-void TStyledLabel::setColor(TColor colour)
-{
-    color_ = colour;
-    update();
-}
-
-void TStyledLabel::setLayout(TTextLayout layout)
-{
-    layout_ = layout;
-    update();
-}
-
-void TStyledLabel::setCondenseCaption(TCondense condense)
-{
-    condense_ = condense;
-    adjustBounds();
-    update();
-}
-
-void TStyledLabel::setTextMargin(int margin)
-{
-    textMargin_ = margin;
-    update();
-}
-
 void TStyledLabel::setFontColor(uint colour)
 {
     fontColor_ = colour;
@@ -107,8 +69,6 @@ void TStyledLabel::setFontColor(uint colour)
 int TStyledLabel::textFlags() const
 {
     int flags = static_cast<int>(alignment_) | Qt::TextExpandTabs;
-    if (wordWrap_)
-        flags |= Qt::TextWordWrap;
     if (showAccelChar_)
         flags |= Qt::TextShowMnemonic;
     return flags;
@@ -123,7 +83,7 @@ void TStyledLabel::setTopInset(int pixels)
 
 QRect TStyledLabel::textRect() const
 {
-    return rect().adjusted(textMargin_, textMargin_ + topInset_, -textMargin_, -textMargin_);
+    return rect().adjusted(0, topInset_, 0, 0);
 }
 
 int TStyledLabel::baseline() const
@@ -131,38 +91,25 @@ int TStyledLabel::baseline() const
     return textRect().top() + QFontMetrics(font()).ascent();
 }
 
-QString TStyledLabel::shownText(const QRect& r) const
-{
-    if (condense_ == TCondense::None || wordWrap_)
-        return caption_;
-    const QFontMetrics metrics(font());
-    const Qt::TextElideMode mode = condense_ == TCondense::AtEnd ? Qt::ElideRight : Qt::ElideMiddle;
-    return metrics.elidedText(caption_, mode, r.width(), showAccelChar_ ? Qt::TextShowMnemonic : 0);
-}
-
 void TStyledLabel::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
+    // An opaque label is button face: none of ours sits on a parent of
+    // another colour.
     if (!transparent_)
-        painter.fillRect(rect(), toQColor(color_, palette()));
+        painter.fillRect(rect(), toQColor(clBtnFace, palette()));
     painter.setFont(font());
-    QRect r = textRect();
+    const QRect r = textRect();
     const int flags = textFlags();
-    const QString text = shownText(r);
-    if (layout_ != TTextLayout::Top) {
-        const int used = painter.boundingRect(r, flags, text).height();
-        const int free = r.height() - used;
-        r.translate(0, layout_ == TTextLayout::Bottom ? free : free / 2);
-    }
     if (isEnabled()) {
         painter.setPen(toQColor(fontColor_, palette()));
-        painter.drawText(r, flags, text);
+        painter.drawText(r, flags, caption_);
     } else {
         // Embossed: highlight one pixel down and right, shadow on top.
         painter.setPen(toQColor(clBtnHighlight, palette()));
-        painter.drawText(r.translated(1, 1), flags, text);
+        painter.drawText(r.translated(1, 1), flags, caption_);
         painter.setPen(toQColor(clBtnShadow, palette()));
-        painter.drawText(r, flags, text);
+        painter.drawText(r, flags, caption_);
     }
 }
 
@@ -171,9 +118,8 @@ void TStyledLabel::adjustBounds()
     if (!autoSize_)
         return;
     const QFontMetrics metrics(font());
-    const int width = wordWrap_ ? this->width() : 0x7FFF;
-    const QRect measured = metrics.boundingRect(QRect(0, 0, width, 0x7FFF), textFlags(), caption_);
-    const QSize size(measured.width() + 2 * textMargin_, measured.height() + 2 * textMargin_ + topInset_);
+    const QRect measured = metrics.boundingRect(QRect(0, 0, 0x7FFF, 0x7FFF), textFlags(), caption_);
+    const QSize size(measured.width(), measured.height() + topInset_);
     const QRect old = geometry();
     const int left = alignment_ & Qt::AlignRight ? old.right() + 1 - size.width() : old.left();
     setGeometry(left, old.top(), size.width(), size.height());
@@ -200,21 +146,6 @@ void TStyledLabel::mouseReleaseEvent(QMouseEvent* event)
     pressed_ = false;
     if (click)
         Click();
-}
-
-void TStyledLabel::enterEvent(QEnterEvent*)
-{
-    emit mouseEntered();
-}
-
-void TStyledLabel::leaveEvent(QEvent*)
-{
-    emit mouseLeft();
-}
-
-void TStyledLabel::Click()
-{
-    emit clicked();
 }
 
 }  // namespace zembra

@@ -3,7 +3,6 @@
 
 #include <QCursor>
 #include <QDesktopServices>
-#include <QHash>
 #include <QUrl>
 
 #include "HtmlHandlerChooser.h"
@@ -11,12 +10,6 @@
 namespace zembra {
 
 namespace {
-
-QHash<int, QCursor>& cursorTable()
-{
-    static QHash<int, QCursor> table;
-    return table;
-}
 
 // Blanks and control characters at both ends removed.
 QString trimmedLink(const QString& s)
@@ -31,16 +24,10 @@ QString trimmedLink(const QString& s)
 
 }  // namespace
 
-QCursor cursorByNumber(int number)
-{
-    return cursorTable().value(number, QCursor(Qt::ArrowCursor));
-}
-
 TURLLabel::TURLLabel(QWidget* parent) : TStyledLabel(parent)
 {
     // Every desktop we run on has a pointing hand of its own.
-    cursorTable().insert(HandCursorNumber, QCursor(Qt::PointingHandCursor));
-    setCursor(cursorByNumber(HandCursorNumber));
+    setCursor(Qt::PointingHandCursor);
     QFont f = font();
     f.setUnderline(true);
     setFont(f);
@@ -101,7 +88,6 @@ QString TURLLabel::linkExtension(const QString& link)
 
 void TURLLabel::Click()
 {
-    TStyledLabel::Click();
     const QString target = link();
     if (trimmedLink(target).isEmpty())
         return;

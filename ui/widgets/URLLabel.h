@@ -11,8 +11,6 @@
 
 namespace zembra {
 
-enum class TTextStyle { Normal, Raised, Recessed, Shadow };
-
 class TURLLabel : public TStyledLabel {
     Q_OBJECT
     Q_PROPERTY(QString URL READ URL WRITE setURL)
@@ -25,8 +23,6 @@ public:
     // Offers the choice of a program for .htm files.
     using Chooser = std::function<void()>;
 
-    static constexpr int HandCursorNumber = 26000;
-
     explicit TURLLabel(QWidget* parent = nullptr);
 
     QString URL() const { return url_; }
@@ -37,8 +33,6 @@ public:
     virtual void setUnvisitedColor(uint colour);
     TColor VisitedColor() const { return visitedColour_; }
     virtual void setVisitedColor(uint colour);
-    int Cursor() const { return cursorNumber_; }
-    TTextStyle TextStyle() const { return textStyle_; }
 
     // The link a click opens: URL when it holds more than blanks, exactly as
     // stored, else the caption.
@@ -61,13 +55,8 @@ private:
     bool visited_ = false;
     TColor unvisited_ = clHighlight;
     TColor visitedColour_ = 0x00800080;
-    int cursorNumber_ = HandCursorNumber;
-    TTextStyle textStyle_ = TTextStyle::Normal;
     Opener opener_ = &TURLLabel::openWithDesktop;
     Chooser chooser_ = &TURLLabel::chooseHtmHandler;
 };
-
-// The application's cursors by number, as the link labels register theirs.
-QCursor cursorByNumber(int number);
 
 }  // namespace zembra
