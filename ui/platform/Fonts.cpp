@@ -13,18 +13,6 @@ const QString kSong = QStringLiteral("Zembra Song");
 const QString kSans = QStringLiteral("Zembra Sans");
 const QString kWide = QStringLiteral("Zembra Wide");
 
-// The system's face of that name first where the layout's own faces come
-// with the system; elsewhere only ours, so that no alias rule can match.
-QStringList systemFirst(const char* system, const QString& embedded)
-{
-#ifdef Q_OS_WIN
-    return {QString::fromLatin1(system), embedded};
-#else
-    (void)system;
-    return {embedded};
-#endif
-}
-
 QFont make(const QStringList& families, int pixelSize, bool bold, bool underline)
 {
     QFont font;

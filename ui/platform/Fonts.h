@@ -27,4 +27,9 @@ QFont verdana(int pixelSize, bool underline = false);
 const QStringList& embeddedFamilies();
 const QStringList& embeddedFiles();
 
+// The families for one face of the layout: the system's face of that name
+// first where the platform ships it, else the embedded face alone. One
+// definition per platform.
+QStringList systemFirst(const char* system, const QString& embedded);
+
 }  // namespace zembra::fonts

@@ -1,0 +1,13 @@
+// SPDX-License-Identifier: MIT
+#include "Fonts.h"
+
+namespace zembra::fonts {
+
+// SimSun, Arial and Verdana come with the system: they go first, and the
+// embedded faces stand in where one is missing.
+QStringList systemFirst(const char* system, const QString& embedded)
+{
+    return {QString::fromLatin1(system), embedded};
+}
+
+}  // namespace zembra::fonts
