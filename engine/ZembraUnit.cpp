@@ -47,7 +47,7 @@ void TZembra::ClearWell()
     for (int c = 1; c <= WellColumns; ++c)
         for (int r = 1; r <= WellRows; ++r)
             Cell(c, r).Hide();
-    for (int i = 1; i <= 4; ++i) {
+    for (int i = 1; i <= PreviewImagesCleared; ++i) {
         NextImages[i]->Hide();
         NextNextImages[i]->Hide();
     }
@@ -106,30 +106,25 @@ Position TZembra::PlacePreview(int left, int right, int top, int bottom, int s, 
     return {x, y};
 }
 
-void TZembra::RefreshPreviews()
+void TZembra::showPreview(PreviewImages& images, const PreviewBox& box, int shape, const ShapeRecord& record,
+                          int count, const std::string& picture)
 {
-    const Position next = PlacePreview(17, 90, 40, 131, NextShape, NextCount);
-    const Position after = PlacePreview(17, 88, 142, 228, NextNextShape, NextNextCount);
-    for (int i = 1; i <= PreviewImageCount; ++i) {
-        NextImages[i]->Hide();
-        NextNextImages[i]->Hide();
-    }
-    const std::string picture = ShapePicture(NextShape);
-    for (int i = 1; i <= NextCount; ++i) {
-        ImageControl& image = *NextImages[i];
+    const Position origin = PlacePreview(box.Left, box.Right, box.Top, box.Bottom, shape, count);
+    for (int i = 1; i <= PreviewImageCount; ++i)
+        images[i]->Hide();
+    for (int i = 1; i <= count; ++i) {
+        ImageControl& image = *images[i];
         image.LoadPicture(picture);
         image.Show();
-        image.SetBounds(next.Column + NextRecord[i].DX * PreviewCellSize,
-                        next.Row + NextRecord[i].DY * PreviewCellSize, PreviewCellSize, PreviewCellSize);
+        image.SetBounds(origin.Column + record[i].DX * PreviewCellSize, origin.Row + record[i].DY * PreviewCellSize,
+                        PreviewCellSize, PreviewCellSize);
     }
-    const std::string grey = ShapePicture(GreyPicture);
-    for (int i = 1; i <= NextNextCount; ++i) {
-        ImageControl& image = *NextNextImages[i];
-        image.LoadPicture(grey);
-        image.Show();
-        image.SetBounds(after.Column + NextNextRecord[i].DX * PreviewCellSize,
-                        after.Row + NextNextRecord[i].DY * PreviewCellSize, PreviewCellSize, PreviewCellSize);
-    }
+}
+
+void TZembra::RefreshPreviews()
+{
+    showPreview(NextImages, NextBox, NextShape, NextRecord, NextCount, ShapePicture(NextShape));
+    showPreview(NextNextImages, NextNextBox, NextNextShape, NextNextRecord, NextNextCount, ShapePicture(GreyPicture));
 }
 
 int TZembra::SpawnRow(int id)

@@ -20,6 +20,17 @@ constexpr int SpawnColumn = 5;
 constexpr int SoftDropInterval = 20;
 constexpr int EffectFirstInterval = 51;
 constexpr int EffectSteps = 6;
+// ClearWell hides only this many images of each preview; the refresh that
+// follows it hides the rest.
+constexpr int PreviewImagesCleared = 4;
+
+// A preview box in the main window's client coordinates; a preview piece is
+// centred in it.
+struct PreviewBox {
+    int Left, Right, Top, Bottom;
+};
+constexpr PreviewBox NextBox{17, 90, 40, 131};
+constexpr PreviewBox NextNextBox{17, 88, 142, 228};
 
 // The pause toggle of the main window; the engine never changes it.
 extern bool Paused;
@@ -97,8 +108,9 @@ public:
     GameWindow& NextParent;
     GameWindow& NextNextParent;
     std::array<std::array<std::unique_ptr<ImageControl>, WellRows + 1>, WellColumns + 1> Cells;
-    std::array<std::unique_ptr<ImageControl>, PreviewImageCount + 1> NextImages;
-    std::array<std::unique_ptr<ImageControl>, PreviewImageCount + 1> NextNextImages;
+    using PreviewImages = std::array<std::unique_ptr<ImageControl>, PreviewImageCount + 1>;  // 1..25
+    PreviewImages NextImages;
+    PreviewImages NextNextImages;
     ShapeRecord CurRecord{};
     ShapeRecord NextRecord{};
     ShapeRecord NextNextRecord{};
@@ -129,6 +141,10 @@ private:
     static bool insideWell(int c, int r);
     bool isCurrentCell(int c, int r) const;
     bool isFullRow(int r) const;
+    // Shows `count` cells of `record` with `picture`, centred in `box`, and
+    // hides the other images of the preview.
+    static void showPreview(PreviewImages& images, const PreviewBox& box, int shape, const ShapeRecord& record,
+                            int count, const std::string& picture);
     void shiftPiece(int dColumn);
     void endGame();
     // Moves the one-cell piercing block to (c, r).
