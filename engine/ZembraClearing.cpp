@@ -31,16 +31,18 @@ bool TZembra::isFullRow(int r) const
 
 void TZembra::EffectTick()
 {
+    // From the two middle columns outward, one column each side a tick.
+    constexpr int middle = WellColumns / 2;
     for (int i = 1; i <= FullCount; ++i) {
-        Cell(EffectStep + 6, FullRows[i]).Hide();
-        Cell(7 - EffectStep, FullRows[i]).Hide();
+        Cell(middle + EffectStep, FullRows[i]).Hide();
+        Cell(middle + 1 - EffectStep, FullRows[i]).Hide();
     }
     ++EffectStep;
     if (EffectStep > EffectSteps) {
         EffectTimer->SetEnabled(false);
         ClearRows();
     } else {
-        EffectTimer->SetInterval(EffectTimer->Interval() - 10);
+        EffectTimer->SetInterval(EffectTimer->Interval() - EffectIntervalStep);
     }
 }
 

@@ -19,7 +19,7 @@ void TZembra::MoveLeft()
     if (!Playing)
         return;
     if (CurShape == PiercingBlock)
-        PierceMove(3);
+        PierceMove(PierceLeft);
     else
         shiftPiece(-1);
 }
@@ -29,7 +29,7 @@ void TZembra::MoveRight()
     if (!Playing)
         return;
     if (CurShape == PiercingBlock)
-        PierceMove(2);
+        PierceMove(PierceRight);
     else
         shiftPiece(+1);
 }
@@ -71,7 +71,7 @@ void TZembra::Rotate()
 
 void TZembra::FillBelow()
 {
-    const int x = PiecePos.Column + 2;
+    const int x = blockColumn();
     const int r0 = PiecePos.Row;
     int gap = 0;
     for (int r = WellRows; r >= r0 + 3; --r) {
@@ -87,7 +87,7 @@ void TZembra::FillBelow()
 
 void TZembra::EraseBelow()
 {
-    const int x = PiecePos.Column + 2;
+    const int x = blockColumn();
     for (int r = PiecePos.Row + 2; r <= WellRows; ++r) {
         if (Cell(x, r).Shown()) {
             window().PlaySoundRes("xa");
@@ -100,18 +100,18 @@ void TZembra::EraseBelow()
 void TZembra::jumpPiercingBlock(int c, int r)
 {
     window().PlaySoundRes("ct");
-    Cell(PiecePos.Column + 2, PiecePos.Row).Hide();
+    Cell(blockColumn(), PiecePos.Row).Hide();
     Cell(c, r).LoadPicture(ShapePicture(CurShape));
     Cell(c, r).Show();
-    PiecePos = {c - 2, r};
+    PiecePos = {c - SpecialBlockDX, r};
 }
 
 void TZembra::PierceMove(int direction)
 {
-    const int x = PiecePos.Column + 2;
+    const int x = blockColumn();
     const int row = PiecePos.Row;
     switch (direction) {
-    case 1:
+    case PierceDown:
         for (int r = row + 1; r <= WellRows; ++r) {
             if (!Cell(x, r).Shown()) {
                 jumpPiercingBlock(x, r);
@@ -120,7 +120,7 @@ void TZembra::PierceMove(int direction)
         }
         Land();
         return;
-    case 2:
+    case PierceRight:
         for (int c = x + 1; c <= WellColumns; ++c) {
             if (!Cell(c, row).Shown()) {
                 jumpPiercingBlock(c, row);
@@ -128,7 +128,7 @@ void TZembra::PierceMove(int direction)
             }
         }
         return;
-    case 3:
+    case PierceLeft:
         for (int c = x - 1; c >= 1; --c) {
             if (!Cell(c, row).Shown()) {
                 jumpPiercingBlock(c, row);

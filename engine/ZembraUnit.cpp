@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "PieceSequence.h"
+#include "ScoreRules.h"
 
 namespace zembra {
 
@@ -14,8 +15,8 @@ TZembra::TZembra(ImageParent& wellPanel, GameWindow& mainWindow)
     : WellPanel(wellPanel), NextParent(mainWindow), NextNextParent(mainWindow)
 {
     FallTimer = window().CreateTimer();
-    FallTimer->SetInterval(500);
-    FallInterval = 500;
+    FallTimer->SetInterval(FirstFallInterval);
+    FallInterval = FirstFallInterval;
     FallTimer->SetOnTick([this] { FallTick(); });
     FallTimer->SetEnabled(false);
 
@@ -191,7 +192,7 @@ void TZembra::FallStep()
     if (!Playing)
         return;
     if (CurShape == PiercingBlock) {
-        PierceMove(1);
+        PierceMove(PierceDown);
         return;
     }
     const Position target{PiecePos.Column, PiecePos.Row + 1};
@@ -216,9 +217,12 @@ void TZembra::Land()
     Playing = false;
     FallTimer->SetEnabled(false);
     window().HideLevelMessage();
-    const bool announcedLevel = Score / 10000 <= window().LevelShown();
+    // Landings sound only while the score's level has been announced. The
+    // display announces none from 60000 points on, so from then on the
+    // promotion stays pending and landings and clears are silent.
+    const bool noPromotionPending = Score / PointsPerLevel <= window().LevelShown();
     if (FindFullRows()) {
-        if (announcedLevel)
+        if (noPromotionPending)
             window().PlaySoundRes("xc");
         if (window().ClearEffectChecked()) {
             EffectStep = 1;
@@ -228,7 +232,7 @@ void TZembra::Land()
             ClearRows();
         }
     } else {
-        if (announcedLevel)
+        if (noPromotionPending)
             window().PlaySoundRes("down");
         FallTimer->SetEnabled(true);
     }

@@ -20,6 +20,8 @@ constexpr int SpawnColumn = 5;
 constexpr int SoftDropInterval = 20;
 constexpr int EffectFirstInterval = 51;
 constexpr int EffectSteps = 6;
+constexpr int EffectIntervalStep = 10;  // each wipe tick comes this much sooner
+constexpr int FirstFallInterval = 500;
 // ClearWell hides only this many images of each preview; the refresh that
 // follows it hides the rest.
 constexpr int PreviewImagesCleared = 4;
@@ -31,6 +33,9 @@ struct PreviewBox {
 };
 constexpr PreviewBox NextBox{17, 90, 40, 131};
 constexpr PreviewBox NextNextBox{17, 88, 142, 228};
+
+// The directions PierceMove takes.
+enum PierceDirection : int { PierceDown = 1, PierceRight = 2, PierceLeft = 3 };
 
 // The pause toggle of the main window; the engine never changes it.
 extern bool Paused;
@@ -92,7 +97,7 @@ public:
     // --- special blocks ---------------------------------------------------
     void FillBelow();
     void EraseBelow();
-    // 1 = down, 2 = right, 3 = left; any other value does nothing.
+    // A PierceDirection; any other value does nothing.
     void PierceMove(int direction);
 
     // --- pause and restart ------------------------------------------------
@@ -126,7 +131,7 @@ public:
     std::unique_ptr<Timer> FallTimer;
     std::unique_ptr<Timer> EffectTimer;
     int EffectStep = 0;
-    int FallInterval = 500;
+    int FallInterval = FirstFallInterval;
     int Score = 0;
     bool Playing = false;
 
@@ -145,6 +150,10 @@ private:
     // hides the other images of the preview.
     static void showPreview(PreviewImages& images, const PreviewBox& box, int shape, const ShapeRecord& record,
                             int count, const std::string& picture);
+    // Every cell of a special block has this DX: the block stands in the one
+    // well column blockColumn().
+    static constexpr int SpecialBlockDX = 2;
+    int blockColumn() const { return PiecePos.Column + SpecialBlockDX; }
     void shiftPiece(int dColumn);
     void endGame();
     // Moves the one-cell piercing block to (c, r).
