@@ -25,7 +25,7 @@ namespace {
 
 // Every embedded picture is decoded by the handler its format names. Left to
 // guess, the reader would first load each image plugin installed to ask
-// whether it knows the data, which costs the first frame several milliseconds.
+// whether it knows the data, and delay the first frame.
 QImage decode(QIODevice* device, const char* format)
 {
     QImageReader reader(device, format);

@@ -19,8 +19,7 @@ const SdlMixerLibrary* sdl()
 constexpr int kChannel = 0;
 constexpr int kRate = 44100;
 // 512 frames (11.6 ms) per mix: the sound server holds one such buffer, so a
-// sound is heard within about two of them after its key. With 1024 frames a
-// rotation's click was heard 21-37 ms after its key.
+// sound is heard within about two of them after its key.
 constexpr int kFrames = 512;
 // Silence after the last sound before an idle game lets the output go.
 constexpr int kIdleReleaseMs = 2000;
