@@ -1,5 +1,5 @@
 # SPDX-License-Identifier: MIT
-# Two targets that do everything on a fresh Debian 12 or Ubuntu 22.04+:
+# Two targets that do everything on a fresh Debian 12 (proven by CI; Ubuntu 24.04, with the same Qt 6.4, is expected to work):
 #   make run   installs what is missing, builds and starts the game
 #   make test  installs what is missing, builds and runs every test headless
 # and two for Windows, built and checked here without Windows:
