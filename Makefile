@@ -10,7 +10,7 @@ PACKAGES = cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libg
            libsdl2-mixer-dev libfontconfig-dev libgtest-dev libharfbuzz-dev \
            fonts-noto-cjk fonts-liberation2 fonts-dejavu-core fonts-urw-base35 \
            xvfb xauth xdotool x11-utils imagemagick pulseaudio pulseaudio-utils python3 \
-           qt6-qpa-plugins qt6-wayland qt6-gtk-platformtheme weston xwayland \
+           qt6-qpa-plugins qt6-wayland qt6-gtk-platformtheme weston xwayland pipewire wireplumber pipewire-pulse dbus \
            desktop-file-utils appstream lintian
 WINDOWS_PACKAGES = cmake ninja-build g++-mingw-w64-x86-64 wine64 fonts-wine googletest xvfb xdotool x11-utils imagemagick \
                    pulseaudio pulseaudio-utils python3 dpkg-dev qt6-base-dev qt6-base-dev-tools

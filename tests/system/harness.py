@@ -29,7 +29,9 @@ def wait_for(predicate, timeout=10.0, step=0.05):
 
 
 class Desktop:
-    """An Xvfb display and a PulseAudio server with a null sink, both private."""
+    """An Xvfb display and a sound server with a null sink, both private. The
+    sound server is PulseAudio, or with sound="pipewire" PipeWire with its
+    session manager and its PulseAudio service, as today's desktops run it."""
 
     def __init__(self, sound=True, size="1024x768"):
         self.tmp = tempfile.mkdtemp(prefix="zembra-system-")
@@ -48,13 +50,17 @@ class Desktop:
             self.env["DISPLAY"] = ":" + f.readline().strip()
         self.pulse = None
         self.silence = None
-        if sound:
+        self.pipewire = []
+        if sound == "pipewire":
+            self.start_pipewire()
+        elif sound:
             self.pulse = subprocess.Popen(
                 ["pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1", "--disable-shm=yes",
                  "--load=module-null-sink sink_name=zembra rate=%d" % RATE, "--load=module-native-protocol-unix"],
                 env=self.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
             if not wait_for(lambda: os.path.exists(os.path.join(self.tmp, "pulse", "native"))):
                 raise RuntimeError("the sound server did not start")
+        if sound:
             # A stream of silence keeps the sink running, so recordings start
             # at once instead of losing what plays while the sink wakes up.
             self.silence = subprocess.Popen(
@@ -64,6 +70,26 @@ class Desktop:
             # The first recording after the server starts loses most of its data.
             self.record(0.5)
             self.record(0.5)
+
+    def start_pipewire(self):
+        # The session manager needs a session bus: a private one.
+        bus = os.path.join(self.tmp, "bus")
+        self.pipewire.append(subprocess.Popen(["dbus-daemon", "--session", "--address=unix:path=" + bus, "--nofork",
+                                               "--nopidfile"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
+        if not wait_for(lambda: os.path.exists(bus)):
+            raise RuntimeError("no session bus")
+        self.env["DBUS_SESSION_BUS_ADDRESS"] = "unix:path=" + bus
+        for program in ("pipewire", "wireplumber", "pipewire-pulse"):
+            self.pipewire.append(subprocess.Popen([program], env=self.env, stdout=subprocess.DEVNULL,
+                                                  stderr=subprocess.DEVNULL))
+            if program == "pipewire" and not wait_for(lambda: os.path.exists(os.path.join(self.tmp, "pipewire-0"))):
+                raise RuntimeError("PipeWire did not start")
+        if not wait_for(lambda: self.run("pactl", "info").returncode == 0):
+            raise RuntimeError("PipeWire's PulseAudio service did not start")
+        # The null sink, every program's default.
+        self.run("pactl", "load-module", "module-null-sink", "sink_name=zembra", "rate=%d" % RATE, check=True)
+        if not wait_for(lambda: self.run("pactl", "set-default-sink", "zembra").returncode == 0):
+            raise RuntimeError("the null sink is not taken as the default")
 
     def run(self, *args, **kw):
         return subprocess.run(list(args), env=self.env, capture_output=True, text=True, **kw)
@@ -114,7 +140,7 @@ class Desktop:
         return self.record_stop(h)
 
     def close(self):
-        for p in (self.silence, self.pulse, self.xvfb):
+        for p in [self.silence, self.pulse] + self.pipewire[::-1] + [self.xvfb]:
             if p and p.poll() is None:
                 p.terminate()
                 try:
