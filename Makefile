@@ -2,9 +2,11 @@
 # Two targets that do everything on a fresh Debian 12 (proven by CI; Ubuntu 24.04, with the same Qt 6.4, is expected to work):
 #   make run   installs what is missing, builds and starts the game
 #   make test  installs what is missing, builds and runs every test headless
-# and two for Windows, built and checked here without Windows:
+# two for Windows, built and checked here without Windows:
 #   make windows       one self-contained zembra.exe and its ZIP (a static Qt is built once per machine)
 #   make test-windows  the same, then its tests and the game itself under wine
+# and one for Debian 13 (Qt 6.8), on any Debian or Ubuntu, as root:
+#   make test-debian13 `make test` on a copy of the tree in a Debian 13 root (made once per machine)
 BUILD ?= build
 PACKAGES = cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev \
            libsdl2-mixer-dev libfontconfig-dev libgtest-dev libharfbuzz-dev \
@@ -16,7 +18,7 @@ WINDOWS_PACKAGES = cmake ninja-build g++-mingw-w64-x86-64 wine64 fonts-wine goog
                    pulseaudio pulseaudio-utils python3 dpkg-dev qt6-base-dev qt6-base-dev-tools
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 
-.PHONY: run test windows test-windows configure build deps deps-windows clean
+.PHONY: run test windows test-windows test-debian13 configure build deps deps-windows clean
 
 deps deps-windows:
 	@missing=$$(for p in $(if $(filter deps-windows,$@),$(WINDOWS_PACKAGES),$(PACKAGES)); do dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q 'ok installed' || echo $$p; done); \
@@ -46,6 +48,9 @@ windows: deps-windows
 
 test-windows: windows
 	cd $(BUILD)-windows && ctest --output-on-failure
+
+test-debian13:
+	tools/debian13/run.sh make test
 
 clean:
 	rm -rf $(BUILD) $(BUILD)-windows

@@ -1,13 +1,19 @@
 # SPDX-License-Identifier: MIT
-"""The game looks the same on a player's desktop as on a bare X server: the
-settings a GNOME, KDE or XFCE session hands its programs (the desktop's name,
-a dark GTK theme through Qt's GTK platform theme, a dark KDE colour scheme)
-change no pixel of the main window, its menu, About, Help or the restart box."""
+"""The game looks the same everywhere. On a bare X server the main window,
+its menu, About, Help and the restart box are the reviewed pictures under
+reference/, pixel for pixel, whatever Qt the machine has; and the settings a
+GNOME, KDE or XFCE session hands its programs (the desktop's name, a dark GTK
+theme through Qt's GTK platform theme, a dark KDE colour scheme) change none
+of their pixels."""
 import glob
 import os
+import subprocess
 import unittest
 
-from harness import SystemTest, differing_pixels
+from harness import BUILD, SystemTest, differing_pixels, parse_ppm
+
+REFERENCE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "reference")
+REFERENCE_FILES = {"main": "main", "menu": "menu", "关于": "about", "帮助": "help", "box": "box"}
 
 DARK_KDE_COLOURS = """[General]
 ColorScheme=BreezeDark
@@ -37,8 +43,36 @@ ShowIconsOnPushButtons=true
 """
 
 
+def read_png(path):
+    return parse_ppm(subprocess.run(["convert", path, "-depth", "8", "ppm:-"], capture_output=True,
+                                    check=True, timeout=20).stdout)
+
+
+def write_png(picture, path):
+    subprocess.run(["convert", "ppm:-", path], input=b"P6\n%d %d\n255\n" % (picture.w, picture.h) + picture.rgb,
+                   check=True, timeout=20)
+
+
 class DesktopsTest(SystemTest):
     sound = False
+
+    def test_screens_are_the_reviewed_pictures(self):
+        """What differs is written beside the build (reference-seen/), to be
+        looked at and, if it is meant, copied over the reference."""
+        game = self.start_game()
+        seen = self.screens(game)
+        for view, name in REFERENCE_FILES.items():
+            with self.subTest(view=view):
+                path = os.path.join(REFERENCE, name + ".png")
+                self.assertTrue(os.path.exists(path), path)
+                reference = read_png(path)
+                picture = seen[view]
+                same_size = (picture.w, picture.h) == (reference.w, reference.h)
+                if not same_size or differing_pixels(picture, reference):
+                    os.makedirs(os.path.join(BUILD, "reference-seen"), exist_ok=True)
+                    write_png(picture, os.path.join(BUILD, "reference-seen", name + ".png"))
+                self.assertEqual((picture.w, picture.h), (reference.w, reference.h))
+                self.assertEqual(differing_pixels(picture, reference), 0)
 
     def session(self, desktop, files):
         """The environment of a session of this desktop, with these settings

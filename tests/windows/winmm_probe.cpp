@@ -85,7 +85,10 @@ int main(int argc, char** argv)
         std::printf("%-6s %5d ms  %s\n", names[i], ms, taken ? "playing" : "not played");
         if (device && !taken)
             ++refused;
-        std::this_thread::sleep_for(std::chrono::milliseconds(std::min(ms, 1000)));
+        // A sound of a second or more is cut there by stop(); a shorter one is
+        // left time to end by itself, as the game leaves it, even when the
+        // sound server is slow to start it.
+        std::this_thread::sleep_for(std::chrono::milliseconds(ms < 1000 ? ms + 200 : 1000));
         if (gapMs > 0) {
             player.stop();
             std::this_thread::sleep_for(std::chrono::milliseconds(gapMs));

@@ -4,7 +4,8 @@
 // check item for them too), and push buttons that keep their full size,
 // a default button framed by a black line around its whole rectangle with
 // the raised bevel inside it (Qt insets every button that may become the
-// default and frames it one pixel short).
+// default and frames it one pixel short), and arrows of one shape on every
+// Qt version.
 // It also carries the light colours the windows were drawn against, and,
 // where the game takes nothing from the desktop (not desktop-settings-aware:
 // Linux), the message box's information icon from the game's own pictures.
@@ -29,6 +30,10 @@ public:
     QPalette standardPalette() const override;
     QIcon standardIcon(StandardPixmap icon, const QStyleOption* option = nullptr,
                        const QWidget* widget = nullptr) const override;
+
+private:
+    void drawArrow(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                   const QWidget* widget) const;
 };
 
 }  // namespace zembra

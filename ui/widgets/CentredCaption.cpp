@@ -1,0 +1,20 @@
+// SPDX-License-Identifier: MIT
+#include "CentredCaption.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+namespace zembra {
+
+void CentredCaption::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setFont(font());
+    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
+    const QFontMetrics metrics(font());
+    const int x = (width() - metrics.horizontalAdvance(text())) / 2;
+    const int top = (height() - metrics.height()) / 2;
+    painter.drawText(QPoint(x, top + metrics.ascent()), text());
+}
+
+}  // namespace zembra
