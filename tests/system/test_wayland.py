@@ -139,7 +139,12 @@ class WaylandTest(SystemTest):
                                           for _ in range(8)), []) + ["mouseup", "3"]
         self.point(x + 50, y + 300, *steps)
         self.point(OUTPUT[0] - 5, OUTPUT[1] - PANEL - 5)
-        moved = wait_for(lambda: find_picture(self.screen(), crop(before, x, y, 367, 491)), timeout=5)
+        window = crop(before, x, y, 367, 491)
+        # Where the window comes to rest: on a busy machine the compositor
+        # is still moving it for a while after the button's release.
+        seen = []
+        moved = wait_for(lambda: seen.append(find_picture(self.screen(), window)) or
+                         (len(seen) > 1 and seen[-1] == seen[-2] and seen[-1]), timeout=8, step=0.3)
         self.assertTrue(moved, "the window is not shown after the drag")
         self.assertTrue(50 <= moved[0] - x <= 80 and 30 <= moved[1] - y <= 48, "dragged from %s to %s" % (where, moved))
         self.assertIsNone(game.poll(), "the game died")
@@ -147,13 +152,14 @@ class WaylandTest(SystemTest):
         # key that follows the pointer's return into its window: the key is
         # sent again, with the keyboard given back to the game, as long as
         # the game shows just itself (no menu or box over it).
-        window = crop(before, x, y, 367, 491)
+        at = moved
         for _ in range(3):
-            self.focus(*moved)
+            self.focus(*at)
             self.key("e")
             if wait_for(lambda: game.poll() is not None, timeout=5):
                 break
-            self.assertEqual(find_picture(self.screen(), window), moved, "E is not taken, and the game shows more")
+            at = find_picture(self.screen(), window)
+            self.assertTrue(at, "E is not taken, and the game shows more")
         self.assertEqual(game.wait(timeout=5), 0)
         log.seek(0)
         self.assertEqual(log.read().strip(), "", "nothing on the console")
