@@ -2,10 +2,7 @@
 # SPDX-License-Identifier: MIT
 # The fixtures of the cross-built tests under wine, in the folder STATE:
 #   session.sh prefix STATE    a fresh wine prefix, whose programs all run in one
-#                              virtual desktop (which draws Windows' own frames),
-#                              and its server, which stays until the end
-#   session.sh server STATE    a new server for the prefix (ending the desktop
-#                              of the old one)
+#                              virtual desktop (which draws Windows' own frames)
 #   session.sh display STATE   a private X server for the window tests
 #   session.sh end STATE       ends wine's server and that X server
 set -eu
@@ -14,16 +11,6 @@ wine=${ZEMBRA_WINE:-wine}
 wineserver=${ZEMBRA_WINESERVER:-wineserver}
 export WINEPREFIX="$state/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 mkdir -p "$state"
-
-# One server for all the tests, until the end: a server that exits a few
-# seconds after its last program can be exiting as the next test starts
-# one, and that program then fails without a word.
-restart_server() {
-    "$wineserver" -k 2>/dev/null || true
-    "$wineserver" -w 2>/dev/null || true
-    setsid "$wineserver" -p </dev/null >/dev/null 2>&1
-}
-
 case $what in
 prefix)
     # Setting a prefix up takes a while; a prefix from an earlier run is kept.
@@ -32,11 +19,9 @@ prefix)
         "$wine" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
         "$wine" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
     fi
+    "$wineserver" -k 2>/dev/null || true
+    "$wineserver" -w 2>/dev/null || true
     test -f "$WINEPREFIX/system.reg"
-    restart_server
-    ;;
-server)
-    restart_server
     ;;
 display)
     rm -f "$state/display"
@@ -55,7 +40,7 @@ end)
     rm -f "$state/display" "$state/xvfb.pid"
     ;;
 *)
-    echo "usage: session.sh prefix|server|display|end STATE" >&2
+    echo "usage: session.sh prefix|display|end STATE" >&2
     exit 2
     ;;
 esac

@@ -19,7 +19,6 @@ EXE = os.environ.get("ZEMBRA_WINDOWS_EXE", "")
 PROBE = os.environ.get("ZEMBRA_WINDOW_PROBE", "")
 LINUX_EXE = os.environ.get("ZEMBRA_LINUX_EXE", "")
 SHOTS = os.environ.get("ZEMBRA_SCREENSHOTS", "")
-SESSION = os.path.join(os.path.dirname(os.path.abspath(__file__)), "session.sh")
 
 
 class WineGameTest(unittest.TestCase):
@@ -29,12 +28,10 @@ class WineGameTest(unittest.TestCase):
         self.desk.env.update({"WINEPREFIX": os.environ["WINEPREFIX"], "WINEDEBUG": "-all",
                               "WINEDLLOVERRIDES": "mscoree,mshtml="})
         # Wine's desktop lives with the X server it was started on: begin
-        # with none, and end this one's with the test (the other tests get
-        # a server of their own again).
+        # with none, and end this one's with the test.
         self.desk.run(WINESERVER, "-k")
         self.desk.run(WINESERVER, "-w")
-        self.addCleanup(lambda: subprocess.run([SESSION, "server", os.environ["ZEMBRA_WINE_STATE"]], env=self.desk.env,
-                                               timeout=60, check=True))
+        self.addCleanup(lambda: self.desk.run(WINESERVER, "-k"))
 
     def probe(self, title):
         """(x, y, width, height, has a maximise box) of each window so titled."""
