@@ -1,5 +1,6 @@
 # SPDX-License-Identifier: MIT
-# Two targets that do everything on a fresh Debian 12 or 13 (both proven by CI; Ubuntu 24.04, with Debian 12's Qt 6.4, is expected to work):
+# Two targets that do everything on a fresh Debian 12 or 13 (both proven by CI;
+# Ubuntu 24.04, with Debian 12's Qt 6.4, is expected to work):
 #   make run   installs what is missing, builds and starts the game
 #   make test  installs what is missing, builds and runs every test headless
 # two for Windows, built and checked here without Windows:

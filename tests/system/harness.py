@@ -259,6 +259,13 @@ def parse_ppm(data):
     return Picture(w, h, data[i:i + w * h * 3])
 
 
+def read_png(path, *options):
+    """A picture file as a Picture, with ImageMagick's options applied (to
+    flatten a transparent one onto a background, say)."""
+    return parse_ppm(subprocess.run(["convert", path, *options, "-depth", "8", "ppm:-"], capture_output=True,
+                                    check=True, timeout=20).stdout)
+
+
 class Picture:
     def __init__(self, w, h, rgb):
         self.w, self.h, self.rgb = w, h, rgb

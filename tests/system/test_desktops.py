@@ -10,7 +10,7 @@ import os
 import subprocess
 import unittest
 
-from harness import BUILD, SystemTest, differing_pixels, parse_ppm
+from harness import BUILD, SystemTest, differing_pixels, read_png
 
 REFERENCE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "reference")
 REFERENCE_FILES = {"main": "main", "menu": "menu", "关于": "about", "帮助": "help", "box": "box"}
@@ -43,11 +43,6 @@ ShowIconsOnPushButtons=true
 """
 
 
-def read_png(path):
-    return parse_ppm(subprocess.run(["convert", path, "-depth", "8", "ppm:-"], capture_output=True,
-                                    check=True, timeout=20).stdout)
-
-
 def write_png(picture, path):
     subprocess.run(["convert", "ppm:-", path], input=b"P6\n%d %d\n255\n" % (picture.w, picture.h) + picture.rgb,
                    check=True, timeout=20)
@@ -68,11 +63,12 @@ class DesktopsTest(SystemTest):
                 reference = read_png(path)
                 picture = seen[view]
                 same_size = (picture.w, picture.h) == (reference.w, reference.h)
-                if not same_size or differing_pixels(picture, reference):
+                differing = differing_pixels(picture, reference) if same_size else None
+                if differing != 0:
                     os.makedirs(os.path.join(BUILD, "reference-seen"), exist_ok=True)
                     write_png(picture, os.path.join(BUILD, "reference-seen", name + ".png"))
                 self.assertEqual((picture.w, picture.h), (reference.w, reference.h))
-                self.assertEqual(differing_pixels(picture, reference), 0)
+                self.assertEqual(differing, 0)
 
     def session(self, desktop, files):
         """The environment of a session of this desktop, with these settings

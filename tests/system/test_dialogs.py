@@ -6,7 +6,7 @@ import stat
 import time
 import unittest
 
-from harness import ASSETS, SystemTest, find_picture, parse_ppm, wait_for
+from harness import ASSETS, SystemTest, find_picture, read_png, wait_for
 
 VISITED = (0x82, 0x5F, 0x46)
 UNVISITED = (0x3C, 0x3C, 0x78)
@@ -120,8 +120,7 @@ class DialogsTest(SystemTest):
                                lambda p: max(p) - min(p) > 40)
         self.assertEqual(coloured, 0, "a button shows a picture")
         face = "#%02x%02x%02x" % first.at(3, first.h - 3)
-        icon = parse_ppm(self.desktop.run_bytes("convert", os.path.join(ASSETS, "information.png"),
-                                                "-background", face, "-flatten", "-depth", "8", "ppm:-"))
+        icon = read_png(os.path.join(ASSETS, "information.png"), "-background", face, "-flatten")
         self.assertTrue(find_picture(first, icon), "the box shows the game's information icon")
 
 

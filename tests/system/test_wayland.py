@@ -11,7 +11,7 @@ import time
 import unittest
 
 from harness import (ASSETS, GAME, Desktop, Picture, SystemTest, crop, differing_pixels, find_picture, parse_ppm,
-                     read_cells, wait_for)
+                     read_cells, read_png, wait_for)
 
 OUTPUT = (1024, 768)  # weston's output window on the 1280 x 1024 test screen
 PANEL = 32            # weston's panel, whose clock changes
@@ -104,8 +104,7 @@ class WaylandTest(SystemTest):
         self.assertTrue(wait_for(lambda: read_cells(crop(self.screen(), x, y, 367, 491)), timeout=5),
                         "F2 starts a game: a piece shows")
         # The restart box shows the information icon, and Escape answers it.
-        icon = parse_ppm(self.desktop.run_bytes("convert", os.path.join(ASSETS, "information.png"), "-background",
-                                                "#efefef", "-flatten", "-depth", "8", "ppm:-"))
+        icon = read_png(os.path.join(ASSETS, "information.png"), "-background", "#efefef", "-flatten")
         self.key("F2")
         self.assertTrue(wait_for(lambda: find_picture(self.screen(), icon, rows=(4, 12, 20)), timeout=5), "the box")
         self.key("Escape")
@@ -142,9 +141,12 @@ class WaylandTest(SystemTest):
         window = crop(before, x, y, 367, 491)
         # Where the window comes to rest: on a busy machine the compositor
         # is still moving it for a while after the button's release.
-        seen = []
-        moved = wait_for(lambda: seen.append(find_picture(self.screen(), window)) or
-                         (len(seen) > 1 and seen[-1] == seen[-2] and seen[-1]), timeout=8, step=0.3)
+        places = []
+
+        def at_rest():
+            places.append(find_picture(self.screen(), window))
+            return len(places) > 1 and places[-1] == places[-2] and places[-1]
+        moved = wait_for(at_rest, timeout=8, step=0.3)
         self.assertTrue(moved, "the window is not shown after the drag")
         self.assertTrue(50 <= moved[0] - x <= 80 and 30 <= moved[1] - y <= 48, "dragged from %s to %s" % (where, moved))
         self.assertIsNone(game.poll(), "the game died")

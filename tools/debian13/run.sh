@@ -19,8 +19,7 @@ root=${ZEMBRA_DEBIAN13_ROOT:-$HOME/.cache/zembra/debian-13-$key}
 if [ ! -f "$root/.zembra-ready" ]; then
     command -v debootstrap >/dev/null || {
         echo "Installing debootstrap" >&2
-        env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends debootstrap >&2 ||
-            { apt-get update -qq && env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends debootstrap; } >&2
+        { apt-get update -qq && env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends debootstrap; } >&2
     }
     echo "Making a Debian 13 root in $root (a few minutes, once per machine)" >&2
     rm -rf "$root"

@@ -10,7 +10,7 @@ void CentredCaption::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.setFont(font());
-    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
+    painter.setPen(palette().color(QPalette::WindowText));
     const QFontMetrics metrics(font());
     const int x = (width() - metrics.horizontalAdvance(text())) / 2;
     const int top = (height() - metrics.height()) / 2;
