@@ -10,8 +10,8 @@
 #   make test-debian13 `make test` on a copy of the tree in a Debian 13 root (made once per machine)
 BUILD ?= build
 PACKAGES = cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev \
-           libsdl2-mixer-dev libfontconfig-dev libgtest-dev libharfbuzz-dev \
-           fonts-noto-cjk fonts-liberation2 fonts-dejavu-core fonts-urw-base35 \
+           libsdl2-mixer-dev libfontconfig-dev libgtest-dev libharfbuzz-dev libfreetype-dev \
+           fonts-noto-cjk fonts-liberation2 fonts-dejavu-core fonts-urw-base35 xfonts-wqy \
            xvfb xauth xdotool x11-utils imagemagick pulseaudio pulseaudio-utils python3 \
            qt6-qpa-plugins qt6-wayland qt6-gtk-platformtheme weston xwayland pipewire wireplumber pipewire-pulse dbus \
            desktop-file-utils appstream lintian

@@ -79,7 +79,7 @@ std::string subsetFace(const FaceRecipe& r, const std::set<char32_t>& characters
     std::vector<hb_tag_t> tags(hb_face_get_table_tags(plain.get(), 0, nullptr, nullptr));
     unsigned count = static_cast<unsigned>(tags.size());
     hb_face_get_table_tags(plain.get(), 0, &count, tags.data());
-    std::map<hb_tag_t, std::string> tables;
+    std::map<std::uint32_t, std::string> tables;
     for (hb_tag_t tag : tags) {
         const Blob table(hb_face_reference_table(plain.get(), tag));
         tables[tag] = bytes(table.get());
@@ -91,14 +91,7 @@ std::string subsetFace(const FaceRecipe& r, const std::set<char32_t>& characters
     setVerticalMetrics(tables[hhea], tables[os2], metrics);
     setBold(tables[head], tables[os2], r.bold);
 
-    const Face builder(hb_face_builder_create());
-    for (const auto& [tag, data] : tables) {
-        const Blob blob(hb_blob_create(data.data(), static_cast<unsigned>(data.size()), HB_MEMORY_MODE_DUPLICATE,
-                                       nullptr, nullptr));
-        hb_face_builder_add_table(builder.get(), tag, blob.get());
-    }
-    const Blob result(hb_face_reference_blob(builder.get()));
-    return bytes(result.get());
+    return fontFile(tables);
 }
 
 }  // namespace fontgen

@@ -21,6 +21,14 @@ struct FaceRecipe {
     bool bold;
     VerticalMetrics perMille;        // of the em
     std::string description;
+    // A bitmap face: the pixel size its strike is offered at (0 for a subset
+    // of an outline face); whether it stands behind another face (its line
+    // metrics then round down, not to the nearest pixel); and the notice and
+    // licence its source states outside the font file.
+    int strikeSize = 0;
+    bool linked = false;
+    std::string copyright = {};
+    std::string licence = {};
 };
 
 // The font file, or an exception that says what went wrong.

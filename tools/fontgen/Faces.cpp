@@ -11,6 +11,7 @@
 #include <stdexcept>
 #include <utility>
 
+#include "BitmapFace.h"
 #include "Characters.h"
 
 namespace fontgen {
@@ -22,6 +23,7 @@ namespace {
 const char* const kNoto = "fonts-noto-cjk";
 const char* const kLiberation = "fonts-liberation2 fonts-liberation";
 const char* const kDejaVu = "fonts-dejavu-core";
+const char* const kBitmapSong = "xfonts-wqy";
 // The Simplified Chinese face of the Noto CJK collections.
 constexpr unsigned kSimplifiedChinese = 2;
 
@@ -56,6 +58,24 @@ FaceRecipe recipe(std::string file, const char* packages, std::string source, un
             lines, std::move(description)};
 }
 
+// A bitmap face of the Song face's strike at `size` px, made from the
+// WenQuanYi Bitmap Song strike in `source`. Its own strikes take the Song
+// face's line metrics, so that its lines and labels keep their heights; a
+// linked one stands behind a Latin face, and its line lies inside that
+// face's, so that a line mixing both is no taller.
+FaceRecipe strike(std::string file, std::string source, int size, bool bold, bool linked)
+{
+    FaceRecipe r = recipe(std::move(file), kBitmapSong, std::move(source), 0,
+                          (linked ? "Zembra Song Link " : "Zembra Song ") + std::to_string(size), bold, kSansLines,
+                          "Bitmap glyphs from WenQuanYi Bitmap Song, a subset made for Zembra" +
+                              std::string(bold ? ", emboldened." : "."));
+    r.strikeSize = size;
+    r.linked = linked;
+    r.copyright = "Copyright (C) 2004-2007, WenQuanYi's Board of Trustees and Qianqian Fang.";
+    r.licence = "GNU General Public License version 2, with the font embedding exception.";
+    return r;
+}
+
 }  // namespace
 
 const std::vector<FaceRecipe>& faces()
@@ -71,6 +91,15 @@ const std::vector<FaceRecipe>& faces()
                "A subset of Liberation Sans Bold made for Zembra."),
         recipe("zembra-wide.ttf", kDejaVu, "DejaVuSans.ttf", 0, "Zembra Wide", false, kWideLines,
                "A subset of DejaVu Sans made for Zembra."),
+        // Strikes for the sizes the windows draw Song text at, as a Chinese
+        // Windows draws SimSun from its hand-made bitmaps: "宋体" by name at
+        // 12 px, and 13 px bold for the score; and behind Arial at 11 and
+        // 12 px, where the Chinese glyphs are the 12 px ones, as there.
+        strike("zembra-song-12.otb", "wenquanyi_9pt.pcf", 12, false, false),
+        strike("zembra-song-13-bold.otb", "wenquanyi_10pt.pcf", 13, true, false),
+        strike("zembra-song-link-11.otb", "wenquanyi_9pt.pcf", 11, false, true),
+        strike("zembra-song-link-12.otb", "wenquanyi_9pt.pcf", 12, false, true),
+        strike("zembra-song-link-12-bold.otb", "wenquanyi_9pt.pcf", 12, true, true),
     };
     return list;
 }
@@ -100,7 +129,8 @@ std::string writeFaces(const std::filesystem::path& sourceRoot, const std::files
         const std::set<char32_t> characters = charactersOf({sourceRoot / "ui", sourceRoot / "engine"});
         std::filesystem::create_directories(dir);
         for (const FaceRecipe& recipe : faces()) {
-            const std::string font = subsetFace(recipe, characters);
+            const std::string font =
+                recipe.strikeSize ? strikeFace(recipe, characters) : subsetFace(recipe, characters);
             std::ofstream out(dir / recipe.file, std::ios::binary);
             out.write(font.data(), static_cast<std::streamsize>(font.size()));
             if (!out)

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "OpenTypeTables.h"
 
+#include <hb.h>
+
+#include <memory>
 #include <stdexcept>
 #include <vector>
 
@@ -27,8 +30,7 @@ int get16(const std::string& b, std::size_t at)
 
 void append16(std::string& b, int v)
 {
-    b.push_back(static_cast<char>(v >> 8 & 0xFF));
-    b.push_back(static_cast<char>(v & 0xFF));
+    appendBigEndian(b, static_cast<std::uint32_t>(v), 2);
 }
 
 std::string utf16be(const std::string& utf8)
@@ -47,6 +49,12 @@ std::string utf16be(const std::string& utf8)
 }
 
 }  // namespace
+
+void appendBigEndian(std::string& to, std::uint32_t value, int bytes)
+{
+    for (int shift = 8 * (bytes - 1); shift >= 0; shift -= 8)
+        to.push_back(static_cast<char>(value >> shift & 0xFF));
+}
 
 std::string nameTable(const FaceNames& n)
 {
@@ -112,6 +120,23 @@ void setBold(std::string& head, std::string& os2, bool bold)
     put16(os2, 62, sel | (bold ? 0x20 : 0x40));
     put16(os2, 4, bold ? 700 : 400);  // usWeightClass
     put16(head, 44, (get16(head, 44) & ~1) | (bold ? 1 : 0));
+}
+
+std::string fontFile(const std::map<std::uint32_t, std::string>& tables)
+{
+    const std::unique_ptr<hb_face_t, decltype(&hb_face_destroy)> builder(hb_face_builder_create(), hb_face_destroy);
+    for (const auto& [tag, data] : tables) {
+        hb_blob_t* blob = hb_blob_create(data.data(), static_cast<unsigned>(data.size()), HB_MEMORY_MODE_DUPLICATE,
+                                         nullptr, nullptr);
+        hb_face_builder_add_table(builder.get(), tag, blob);
+        hb_blob_destroy(blob);
+    }
+    hb_blob_t* file = hb_face_reference_blob(builder.get());
+    unsigned length = 0;
+    const char* data = hb_blob_get_data(file, &length);
+    std::string bytes(data, length);
+    hb_blob_destroy(file);
+    return bytes;
 }
 
 }  // namespace fontgen

@@ -4,9 +4,15 @@
 // (hhea for FreeType and Core Text, OS/2 typo and win metrics for Windows).
 #pragma once
 
+#include <cstdint>
+#include <map>
 #include <string>
 
 namespace fontgen {
+
+// Appends the low `bytes` bytes of `value`, most significant first, as
+// every OpenType field is stored.
+void appendBigEndian(std::string& to, std::uint32_t value, int bytes);
 
 struct FaceNames {
     std::string family;     // "Zembra Song"
@@ -40,5 +46,8 @@ VerticalMetrics verticalMetrics(const std::string& hhea);
 // The bold flags of OS/2 and head, set or cleared (the style's names must
 // agree with them, or Windows will not find the bold face by its family).
 void setBold(std::string& head, std::string& os2, bool bold);
+
+// A font file of these tables, keyed by tag.
+std::string fontFile(const std::map<std::uint32_t, std::string>& tables);
 
 }  // namespace fontgen

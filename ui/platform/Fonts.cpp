@@ -2,6 +2,7 @@
 #include "Fonts.h"
 
 #include <QFontDatabase>
+#include <QGuiApplication>
 
 #include "EmbeddedAssets.h"
 
@@ -12,6 +13,35 @@ namespace {
 const QString kSong = QStringLiteral("Zembra Song");
 const QString kSans = QStringLiteral("Zembra Sans");
 const QString kWide = QStringLiteral("Zembra Wide");
+
+// The sizes with a bitmap strike of the Song face, as a Chinese Windows
+// draws SimSun from its hand-made bitmaps at small sizes: "宋体" by name, and
+// linked behind Arial and Verdana (a strike of lower line metrics, so that
+// mixed lines are no taller). Each strike is a family of its own, so that
+// no font database can take it for an outline and draw it at another size.
+struct Strike {
+    int pixelSize;
+    bool bold;
+    bool linked;
+};
+constexpr Strike kStrikes[] = {
+    {12, false, false}, {13, true, false}, {11, false, true}, {12, false, true}, {12, true, true}};
+
+QString strikeFamily(const Strike& s)
+{
+    return (s.linked ? kSong + QStringLiteral(" Link ") : kSong + QLatin1Char(' ')) + QString::number(s.pixelSize);
+}
+
+// The Song face at this size: its strike first where it has one and the
+// screens draw one device pixel per pixel (at a higher scale the outlines
+// are sharper than bitmaps would be), then the outlines.
+QStringList songFamilies(int pixelSize, bool bold, bool linked)
+{
+    for (const Strike& s : kStrikes)
+        if (s.pixelSize == pixelSize && s.bold == bold && s.linked == linked && qGuiApp->devicePixelRatio() == 1.0)
+            return {strikeFamily(s), kSong};
+    return {kSong};
+}
 
 QFont make(const QStringList& families, int pixelSize, bool bold, bool underline)
 {
@@ -32,7 +62,13 @@ QFont make(const QStringList& families, int pixelSize, bool bold, bool underline
 
 const QStringList& embeddedFamilies()
 {
-    static const QStringList families = {kSong, kSans, kWide};
+    static const QStringList families = [] {
+        QStringList all = {kSong, kSans, kWide};
+        for (const Strike& s : kStrikes)
+            if (!all.contains(strikeFamily(s)))
+                all.append(strikeFamily(s));
+        return all;
+    }();
     return families;
 }
 
@@ -41,7 +77,9 @@ const QStringList& embeddedFiles()
     static const QStringList files = {
         QStringLiteral("fonts/zembra-song.otf"), QStringLiteral("fonts/zembra-song-bold.otf"),
         QStringLiteral("fonts/zembra-sans.ttf"), QStringLiteral("fonts/zembra-sans-bold.ttf"),
-        QStringLiteral("fonts/zembra-wide.ttf")};
+        QStringLiteral("fonts/zembra-wide.ttf"), QStringLiteral("fonts/zembra-song-12.otb"),
+        QStringLiteral("fonts/zembra-song-13-bold.otb"), QStringLiteral("fonts/zembra-song-link-11.otb"),
+        QStringLiteral("fonts/zembra-song-link-12.otb"), QStringLiteral("fonts/zembra-song-link-12-bold.otb")};
     return files;
 }
 
@@ -55,17 +93,19 @@ int registerEmbeddedFaces()
 
 QFont song(int pixelSize, bool bold)
 {
-    return make(systemFirst("SimSun", kSong), pixelSize, bold, false);
+    return make(systemFirst("SimSun", songFamilies(pixelSize, bold, false)), pixelSize, bold, false);
 }
 
 QFont arial(int pixelSize, bool bold, bool underline)
 {
-    return make(systemFirst("Arial", kSans) + systemFirst("SimSun", kSong), pixelSize, bold, underline);
+    return make(systemFirst("Arial", {kSans}) + systemFirst("SimSun", songFamilies(pixelSize, bold, true)), pixelSize,
+                bold, underline);
 }
 
 QFont verdana(int pixelSize, bool underline)
 {
-    return make(systemFirst("Verdana", kWide) + systemFirst("SimSun", kSong), pixelSize, false, underline);
+    return make(systemFirst("Verdana", {kWide}) + systemFirst("SimSun", songFamilies(pixelSize, false, true)),
+                pixelSize, false, underline);
 }
 
 }  // namespace zembra::fonts

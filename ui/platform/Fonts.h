@@ -28,8 +28,8 @@ const QStringList& embeddedFamilies();
 const QStringList& embeddedFiles();
 
 // The families for one face of the layout: the system's face of that name
-// first where the platform ships it, else the embedded face alone. One
+// first where the platform ships it, else the embedded faces alone. One
 // definition per platform.
-QStringList systemFirst(const char* system, const QString& embedded);
+QStringList systemFirst(const char* system, const QStringList& embedded);
 
 }  // namespace zembra::fonts

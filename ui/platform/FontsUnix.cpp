@@ -5,7 +5,7 @@ namespace zembra::fonts {
 
 // Only our own faces, so that no fontconfig alias rule can match the
 // system's name.
-QStringList systemFirst(const char*, const QString& embedded)
+QStringList systemFirst(const char*, const QStringList& embedded)
 {
     return {embedded};
 }
