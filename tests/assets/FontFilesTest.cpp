@@ -10,8 +10,10 @@
 #include <filesystem>
 #include <fstream>
 #include <random>
+#include <set>
 #include <string>
 
+#include "BitmapStrike.h"
 #include "Faces.h"
 
 namespace fs = std::filesystem;
@@ -103,12 +105,56 @@ TEST(FontFiles, CarryOurNamesAndTheLayoutsLineMetrics)
             for (const char* reserved : {"Liberation", "Noto", "Source", "DejaVu", "Vera", "Bitstream"})
                 EXPECT_EQ(face.name(id).find(reserved), std::string::npos) << reserved;
         EXPECT_NE(face.name(HB_OT_NAME_ID_COPYRIGHT), "") << "the source's notice is kept";
+        if (recipe.strikeSize)
+            continue;  // a bitmap face's line is its strike's, below
         hb_font_extents_t lines{};
         ASSERT_TRUE(hb_ot_metrics_get_position(face.font, HB_OT_METRICS_TAG_HORIZONTAL_ASCENDER, &lines.ascender));
         hb_ot_metrics_get_position(face.font, HB_OT_METRICS_TAG_HORIZONTAL_DESCENDER, &lines.descender);
         const double em = hb_face_get_upem(face.face);
         EXPECT_NEAR(lines.ascender / em * 1000, recipe.perMille.ascent, 1);
         EXPECT_NEAR(-lines.descender / em * 1000, recipe.perMille.descent, 1);
+    }
+}
+
+TEST(FontFiles, StrikesAreTheirSourcesBitmapsInTheLayoutsLines)
+{
+    const std::set<char32_t> sample = {U'级', U'一', U'？', U'，', U'A', U'g', U'0', U' '};
+    for (const fontgen::FaceRecipe& recipe : fontgen::faces()) {
+        if (!recipe.strikeSize)
+            continue;
+        SCOPED_TRACE(recipe.file);
+        ASSERT_FALSE(recipe.source.empty()) << recipe.sourceName << " is missing here: install " << recipe.packages;
+        const fontgen::Strike made = fontgen::readStrike(kFonts / recipe.file, sample),
+                              source = fontgen::readStrike(recipe.source, sample);
+        EXPECT_EQ(made.pixelSize, recipe.strikeSize);
+        ASSERT_EQ(made.glyphs.size(), sample.size());
+        for (const auto& [c, glyph] : source.glyphs)
+            EXPECT_TRUE(made.glyphs.at(c) == (recipe.bold ? fontgen::emboldened(glyph) : glyph))
+                << static_cast<unsigned>(c);
+        // Its own line is the outline's, rounded; a linked one lies inside it.
+        const double ascent = recipe.perMille.ascent * recipe.strikeSize / 1000.0,
+                     descent = recipe.perMille.descent * recipe.strikeSize / 1000.0;
+        EXPECT_NEAR(made.ascent, recipe.linked ? ascent - 0.5 : ascent, 0.5);
+        EXPECT_NEAR(made.descent, recipe.linked ? descent - 0.5 : descent, 0.5);
+    }
+}
+
+TEST(FontFiles, BoldBitmapsInkTheRightNeighbourAndGrowByOnePixel)
+{
+    struct Case {
+        std::uint8_t row, bold;
+        int width;
+    };
+    for (const Case& c : {Case{0b10100000, 0b11110000, 3}, Case{0b01000000, 0b01100000, 3},
+                          Case{0b00000001, 0b00000001, 8}, Case{0, 0, 2}}) {
+        const fontgen::BitmapGlyph glyph{c.width, 1, 0, 5, c.width + 1, {c.row}};
+        const fontgen::BitmapGlyph bold = fontgen::emboldened(glyph);
+        EXPECT_EQ(bold.width, c.width + 1);
+        EXPECT_EQ(bold.advance, c.width + 2);
+        ASSERT_FALSE(bold.rows.empty());
+        EXPECT_EQ(bold.rows[0], c.bold) << int(c.row);
+        if (c.width == 8)
+            EXPECT_EQ(bold.rows, (std::vector<std::uint8_t>{0b00000001, 0b10000000}));
     }
 }
 

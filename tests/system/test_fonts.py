@@ -2,7 +2,8 @@
 """The game draws the same pixels whatever fonts the machine has: with none
 at all but its own, and with every font the machine has. In both, no text is
 cut off: Help's lines and captions, the game-over banner's underline and the
-About captions on their links' baselines."""
+About captions on their links' baselines; and the Chinese text at 12 px is
+drawn from bitmaps, in the text's own colour."""
 import os
 import time
 import unittest
@@ -14,6 +15,20 @@ HELP_LABELS = {"Label3": (23, 89, 234, 56, 4), "Label4": (23, 173, 96, 84, 6)}
 # Group-box captions: the box's top and the caption's colour.
 HELP_CAPTIONS = [(5, (0, 0, 255)), (65, (128, 0, 0)), (157, (0, 128, 128))]
 BUTTON_FACE_TOLERANCE = 40
+# Chinese texts at 12 px, as (view, x, y, w, h, colour): drawn from bitmaps,
+# every ink pixel is the text's own colour, as SimSun's are on a Chinese
+# Windows; antialiased outlines would be mostly grey.
+CRISP_TEXTS = [
+    ("帮助", 16, 3, 46, 14, (0, 0, 255)),  # 游戏规则
+    ("帮助", 16, 63, 48, 13, (128, 0, 0)),  # 操作说明
+    ("帮助", 16, 155, 24, 13, (0, 128, 128)),  # 等级
+    ("帮助", 18, 45, 252, 14, (0, 0, 255)),  # the second rule
+    ("关于", 69, 88, 24, 16, (0, 0, 0)),  # 主页
+    ("关于", 69, 112, 24, 16, (0, 0, 0)),  # 邮件
+    ("menu", 68, 304, 52, 16, (0, 0, 0)),  # 音效
+    ("menu", 68, 334, 52, 16, (0, 0, 0)),  # 速度设置
+    ("box", 60, 8, 220, 18, (0, 0, 0)),  # the question
+]
 
 
 def ink_rows(pic, x0, x1, y0, y1, is_ink):
@@ -118,9 +133,20 @@ class FontSetTest(SystemTest):
         self.assertEqual(gaps[0], gaps[1], "%s: captions and links do not line up alike: %s" % (name, gaps))
         self.assertIn(gaps[0], (1, 2, 3), "%s: a caption is off its link's baseline: %s" % (name, gaps))
 
+    def check_crisp(self, views, name):
+        for view, x, y, w, h, colour in CRISP_TEXTS:
+            pic = views[view]
+            ground = pic.at(x, y)
+            seen = [pic.at(i, j) for j in range(y, y + h) for i in range(x, x + w) if pic.at(i, j) != ground]
+            grey = sum(1 for p in seen if p != colour)
+            self.assertGreater(len(seen), 40, "%s: no text in %s at %s" % (name, view, (x, y)))
+            self.assertEqual(grey, 0, "%s: %s at %s: %d of %d ink pixels not %s" %
+                             (name, view, (x, y), grey, len(seen), colour))
+
     def test_the_same_pixels_with_no_fonts_and_with_all_of_them(self):
         own = self.views(self.private_fonts())
         self.check_unclipped(own, "own faces only")
+        self.check_crisp(own, "own faces only")
         self.desktop.close()
         self.desktop = type(self.desktop)(sound=False)
         self.addCleanup(self.desktop.close)

@@ -67,19 +67,19 @@ private slots:
         QTest::addColumn<int>("pixelSize");
         QTest::addColumn<bool>("bold");
         QTest::addColumn<QColor>("colour");
-        QTest::addColumn<QString>("face");  // the embedded face that stands for the layout's
+        QTest::addColumn<QString>("face");  // the embedded face that stands for the layout's (a strike where one is)
         const QString sans = QStringLiteral("Zembra Sans"), song = QStringLiteral("Zembra Song");
         QTest::newRow("level name") << "name" << "TMainForm" << QRect(20, 408, 73, 14) << true << "一级" << 12 << true
                                     << QColor(255, 0, 255) << sans;
         QTest::newRow("score") << "Labelsoure" << "TMainForm" << QRect(1, 461, 73, 13) << true << "" << 13 << true
-                               << QColor(0, 255, 0) << song;
+                               << QColor(0, 255, 0) << song + " 13";
         QTest::newRow("level-up message") << "tslabel" << "Panel1" << QRect(0, 278, 241, 26) << false
                                           << "恭喜你升级为二级" << 20 << true << QColor(255, 0, 0) << song;
         QTest::newRow("game-over banner") << "labelover" << "Panel1" << QRect(-1, 150, 241, 42) << false << "GAME  OVER"
                                           << 37 << true << QColor(255, 0, 0) << sans;
         QTest::newRow("instructions") << "Labelxinxi" << "TMainForm" << QRect(464, 56, 240, 420) << true
                                       << QString::fromUtf8(kInstructions) << 12 << false << QColor(255, 255, 255)
-                                      << song;
+                                      << song + " 12";
     }
     void controls()
     {

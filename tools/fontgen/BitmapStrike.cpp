@@ -43,6 +43,8 @@ Strike readStrike(const std::filesystem::path& file, const std::set<char32_t>& c
         throw std::runtime_error(file.string() + " is not a bitmap font");
     Strike strike;
     strike.pixelSize = static_cast<int>(face->available_sizes[0].y_ppem >> 6);
+    strike.ascent = static_cast<int>(face->size->metrics.ascender >> 6);
+    strike.descent = static_cast<int>(-face->size->metrics.descender >> 6);
     for (char32_t c : characters) {
         const FT_UInt index = FT_Get_Char_Index(face.get(), c);
         if (index == 0 || FT_Load_Glyph(face.get(), index, FT_LOAD_DEFAULT))

@@ -18,10 +18,13 @@ struct BitmapGlyph {
     int top = 0;      // from the baseline up to the first row
     int advance = 0;
     std::vector<std::uint8_t> rows;  // height rows of (width + 7) / 8 bytes, leftmost pixel in the top bit
+    bool operator==(const BitmapGlyph&) const = default;
 };
 
 struct Strike {
     int pixelSize = 0;
+    int ascent = 0;   // the line FreeType gives the strike, in pixels
+    int descent = 0;
     std::map<char32_t, BitmapGlyph> glyphs;
 };
 
