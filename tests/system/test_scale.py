@@ -102,13 +102,16 @@ class ScaleTest(SystemTest):
                 self.assertLessEqual(abs(g["Width"] - 367 * scale), 1)
                 self.assertLessEqual(abs(g["Height"] - 491 * scale), 1)
                 self.check_cells(pic, scale)
-                # A text cut off by its control would lose its edges.
+                # A text cut off by its control would lose its edges. At 1x
+                # the small texts are bitmaps, up to two pixels smaller than
+                # the outlines drawn at the higher factors.
                 for shot, texts, reference in ((pic, TEXTS, unscaled), (help_pic, HELP_TEXTS, unscaled_help)):
                     for name, rect in texts.items():
                         box = ink_box(shot, rect, scale)
                         self.assertIsNotNone(box, name)
-                        for got, want in zip(box, reference[name]):
-                            self.assertLessEqual(abs(got - want), 1.5, "%s: %s, unscaled %s" % (name, box, reference[name]))
+                        for edge, (got, want) in enumerate(zip(box, reference[name])):
+                            inward = got - want if edge < 2 else want - got
+                            self.assertTrue(-2.5 <= inward <= 1.5, "%s: %s, unscaled %s" % (name, box, reference[name]))
                 # The background picture fills the window at the factor.
                 self.assertNotEqual(pic.at(round(2 * scale), round(300 * scale)), (0, 0, 0))
                 self.assertEqual(pic.at(round(200 * scale), round(300 * scale)), (0, 0, 0))
