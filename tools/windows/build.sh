@@ -36,7 +36,10 @@ cp "$src/LICENSE" "$stage/LICENSE.txt"
     echo "and tools/windows/build.sh relinks the game against it, so that anyone can rebuild"
     echo "zembra.exe with a changed Qt. The LGPL and the GPL it builds on follow, then Qt's"
     echo "copyright file (Qt and the libraries it bundles), then the licences of the"
-    echo "embedded fonts and of the compiler's runtime."
+    echo "embedded fonts and of the compiler's runtime. One of the fonts, WenQuanYi Bitmap"
+    echo "Song, is under the GNU GPL version 2, so zembra.exe as a whole is also distributed"
+    echo "under that licence (Qt is available under it too); the fonts' part says how to"
+    echo "get the complete source."
     for f in /usr/share/common-licenses/LGPL-3 /usr/share/common-licenses/GPL-3 \
              /usr/share/doc/libqt6core6/copyright "$src/assets/fonts/LICENSES.txt" \
              /usr/share/doc/mingw-w64-common/copyright; do
