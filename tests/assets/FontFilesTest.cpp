@@ -153,8 +153,9 @@ TEST(FontFiles, BoldBitmapsInkTheRightNeighbourAndGrowByOnePixel)
         EXPECT_EQ(bold.advance, c.width + 2);
         ASSERT_FALSE(bold.rows.empty());
         EXPECT_EQ(bold.rows[0], c.bold) << int(c.row);
-        if (c.width == 8)
+        if (c.width == 8) {
             EXPECT_EQ(bold.rows, (std::vector<std::uint8_t>{0b00000001, 0b10000000}));
+        }
     }
 }
 
