@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
-#include <memory>
 #include <stdexcept>
 #include <vector>
 
@@ -318,14 +317,7 @@ std::string strikeFace(const FaceRecipe& r, const std::set<char32_t>& characters
     };
     const BitmapFaceLayout layout{
         r.strikeSize, {pixels(r.perMille.ascent), pixels(r.perMille.descent), pixels(r.perMille.lineGap)}, r.bold};
-    FaceNames names;
-    names.family = r.family;
-    names.style = r.bold ? "Bold" : "Regular";
-    names.version = "Version 1.0";
-    names.copyright = r.copyright;
-    names.licence = r.licence;
-    names.description = r.description;
-    return bitmapFace(readStrike(r.source, characters), layout, names);
+    return bitmapFace(readStrike(r.source, characters), layout, faceNames(r, r.copyright, r.licence));
 }
 
 }  // namespace fontgen

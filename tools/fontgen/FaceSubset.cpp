@@ -9,6 +9,7 @@
 #include <map>
 #include <memory>
 #include <stdexcept>
+#include <utility>
 #include <vector>
 
 namespace fontgen {
@@ -43,6 +44,12 @@ std::string nameOf(hb_face_t* face, hb_ot_name_id_t id)
 
 }  // namespace
 
+FaceNames faceNames(const FaceRecipe& r, std::string copyright, std::string licence, std::string licenceUrl)
+{
+    return {r.family,           r.bold ? "Bold" : "Regular", "Version 1.0", std::move(copyright),
+            std::move(licence), std::move(licenceUrl),       r.description};
+}
+
 std::string subsetFace(const FaceRecipe& r, const std::set<char32_t>& characters)
 {
     const Blob file(hb_blob_create_from_file_or_fail(r.source.string().c_str()));
@@ -64,14 +71,9 @@ std::string subsetFace(const FaceRecipe& r, const std::set<char32_t>& characters
     const Blob subsetBytes(hb_face_reference_blob(subset.get()));
     const Face plain(hb_face_create(subsetBytes.get(), 0));
 
-    FaceNames names;
-    names.family = r.family;
-    names.style = r.bold ? "Bold" : "Regular";
-    names.version = "Version 1.0";
-    names.copyright = nameOf(source.get(), HB_OT_NAME_ID_COPYRIGHT);
-    names.licence = nameOf(source.get(), HB_OT_NAME_ID_LICENSE);
-    names.licenceUrl = nameOf(source.get(), HB_OT_NAME_ID_LICENSE_URL);
-    names.description = r.description;
+    const FaceNames names =
+        faceNames(r, nameOf(source.get(), HB_OT_NAME_ID_COPYRIGHT), nameOf(source.get(), HB_OT_NAME_ID_LICENSE),
+                  nameOf(source.get(), HB_OT_NAME_ID_LICENSE_URL));
     const double em = hb_face_get_upem(source.get());
     const auto units = [em](int perMille) { return static_cast<int>(std::lround(perMille * em / 1000.0)); };
     const VerticalMetrics metrics{units(r.perMille.ascent), units(r.perMille.descent), units(r.perMille.lineGap)};

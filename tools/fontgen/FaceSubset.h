@@ -31,6 +31,11 @@ struct FaceRecipe {
     std::string licence = {};
 };
 
+// The names of the face of `recipe`: our family, its style and version and
+// the description, with the notice and licence its source states.
+FaceNames faceNames(const FaceRecipe& recipe, std::string copyright, std::string licence,
+                    std::string licenceUrl = {});
+
 // The font file, or an exception that says what went wrong.
 std::string subsetFace(const FaceRecipe& recipe, const std::set<char32_t>& characters);
 

@@ -7,7 +7,7 @@ namespace zembra::fonts {
 // system's name.
 QStringList systemFirst(const char*, const QStringList& embedded)
 {
-    return {embedded};
+    return embedded;
 }
 
 }  // namespace zembra::fonts
