@@ -4,7 +4,7 @@
 # elsewhere.
 set(CPACK_PACKAGE_NAME zembra)
 set(CPACK_PACKAGE_VENDOR "The Zembra developers")
-set(CPACK_PACKAGE_CONTACT "zembra@example.org")
+set(CPACK_PACKAGE_CONTACT ${ZEMBRA_MAIL})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "falling-block puzzle game with a Chinese interface")
 set(CPACK_PACKAGE_DESCRIPTION "A single-player falling-block puzzle game whose every text is in Simplified
 Chinese. Pieces fall into a well 12 cells wide and 21 high; full rows are
@@ -13,7 +13,7 @@ thousand points show a star, every ten thousand a new level with a new name
 and a faster fall. Two previews show the next pieces; an advanced mode adds
 pentominoes, a three-cell corner and three special blocks. Nine sound
 effects, a settings menu for the speed, help and about boxes.")
-set(CPACK_PACKAGE_HOMEPAGE_URL "http://zembra.example.org/")
+set(CPACK_PACKAGE_HOMEPAGE_URL ${ZEMBRA_HOMEPAGE})
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 
 if(WIN32)
@@ -28,7 +28,7 @@ if(WIN32)
         set(CPACK_PACKAGE_EXECUTABLES zembra Zembra)
     endif()
 else()
-    set(CPACK_DEBIAN_PACKAGE_MAINTAINER "The Zembra developers <zembra@example.org>")
+    set(CPACK_DEBIAN_PACKAGE_MAINTAINER "The Zembra developers <${ZEMBRA_MAIL}>")
     set(CPACK_DEBIAN_PACKAGE_SECTION games)
     set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

@@ -56,7 +56,7 @@ void applyAppLook(QApplication& app)
         QApplication::setPalette(style->standardPalette());
     // Message boxes and menus use the application's font: "宋体" at 9 points,
     // as on a Chinese Windows.
-    fonts::registerEmbeddedFaces();
+    fonts::registerFaces();
     QApplication::setFont(fonts::song(12));
     static ChineseQtTexts texts;
     app.installTranslator(&texts);

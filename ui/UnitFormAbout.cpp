@@ -31,6 +31,11 @@ void sizeToText(QLabel* label)
 TFormAbout::TFormAbout(QWidget* owner) : FixedDialog(owner), ui_(std::make_unique<Ui::TFormAbout>())
 {
     ui_->setupUi(this);
+    // The game's home page and mail address, given once by the build.
+    ui_->URLLabel4->setCaption(QStringLiteral(ZEMBRA_HOMEPAGE));
+    ui_->URLLabel4->setURL(QStringLiteral(ZEMBRA_HOMEPAGE));
+    ui_->URLLabel1->setCaption(QStringLiteral(ZEMBRA_MAIL));
+    ui_->URLLabel1->setURL(QStringLiteral("mailto:" ZEMBRA_MAIL));
     setFont(fonts::arial(12));
     for (TURLLabel* link : {ui_->URLLabel4, ui_->URLLabel1})
         link->setFont(fonts::verdana(11, true));

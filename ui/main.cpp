@@ -15,7 +15,7 @@ int main(int argc, char** argv)
     zembra::QtArguments args = zembra::startPlatform(argc, argv);
     QApplication app(args.argc(), args.argv());
     QApplication::setApplicationName(QStringLiteral("Zembra"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Zembra"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(ZEMBRA_APP_ID));
     zembra::applyAppLook(app);
     zembra::keepFixedSizes(app);
 

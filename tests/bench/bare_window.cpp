@@ -22,7 +22,7 @@ int main(int argc, char** argv)
     window.setWindowTitle(QStringLiteral("Bare"));
     window.setFixedSize(367, 491);
     if (captions) {
-        zembra::fonts::registerEmbeddedFaces();
+        zembra::fonts::registerFaces();
         window.setFont(zembra::fonts::arial(11));
         int x = 2;
         for (const char* text : {"开始(F2)", "暂停(F3)", "设置", "帮助", "关于", "退出(&E)"}) {

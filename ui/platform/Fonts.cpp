@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "Fonts.h"
 
+#include <iterator>
+
+#include <QFile>
 #include <QFontDatabase>
 #include <QGuiApplication>
 
@@ -32,14 +35,26 @@ QString strikeFamily(const Strike& s)
     return (s.linked ? kSong + QStringLiteral(" Link ") : kSong + QLatin1Char(' ')) + QString::number(s.pixelSize);
 }
 
+QString strikeFile(const Strike& s)
+{
+    return QStringLiteral("zembra-song") + (s.linked ? QStringLiteral("-link-") : QStringLiteral("-")) +
+           QString::number(s.pixelSize) + (s.bold ? QStringLiteral("-bold.otb") : QStringLiteral(".otb"));
+}
+
+// The strikes whose files were found and registered.
+bool registered[std::size(kStrikes)] = {};
+
 // The Song face at this size: its strike first where it has one and the
 // screens draw one device pixel per pixel (at a higher scale the outlines
 // are sharper than bitmaps would be), then the outlines.
 QStringList songFamilies(int pixelSize, bool bold, bool linked)
 {
-    for (const Strike& s : kStrikes)
-        if (s.pixelSize == pixelSize && s.bold == bold && s.linked == linked && qGuiApp->devicePixelRatio() == 1.0)
+    for (std::size_t i = 0; i < std::size(kStrikes); ++i) {
+        const Strike& s = kStrikes[i];
+        if (registered[i] && s.pixelSize == pixelSize && s.bold == bold && s.linked == linked &&
+            qGuiApp->devicePixelRatio() == 1.0)
             return {strikeFamily(s), kSong};
+    }
     return {kSong};
 }
 
@@ -77,18 +92,38 @@ const QStringList& embeddedFiles()
     static const QStringList files = {
         QStringLiteral("fonts/zembra-song.otf"), QStringLiteral("fonts/zembra-song-bold.otf"),
         QStringLiteral("fonts/zembra-sans.ttf"), QStringLiteral("fonts/zembra-sans-bold.ttf"),
-        QStringLiteral("fonts/zembra-wide.ttf"), QStringLiteral("fonts/zembra-song-12.otb"),
-        QStringLiteral("fonts/zembra-song-13-bold.otb"), QStringLiteral("fonts/zembra-song-link-11.otb"),
-        QStringLiteral("fonts/zembra-song-link-12.otb"), QStringLiteral("fonts/zembra-song-link-12-bold.otb")};
+        QStringLiteral("fonts/zembra-wide.ttf")};
     return files;
 }
 
-int registerEmbeddedFaces()
+const QStringList& strikeFiles()
 {
-    int registered = 0;
+    static const QStringList files = [] {
+        QStringList all;
+        for (const Strike& s : kStrikes)
+            all.append(strikeFile(s));
+        return all;
+    }();
+    return files;
+}
+
+int registerFaces()
+{
+    int count = 0;
     for (const QString& file : embeddedFiles())
-        registered += QFontDatabase::addApplicationFontFromData(EmbeddedAssets::bytes(file)) >= 0 ? 1 : 0;
-    return registered;
+        count += QFontDatabase::addApplicationFontFromData(EmbeddedAssets::bytes(file)) >= 0 ? 1 : 0;
+    // The strikes come from the first folder that has them; a folder that
+    // has some only, or a damaged file, leaves those sizes to the outlines.
+    for (const QString& folder : strikeFolders()) {
+        if (!QFile::exists(folder + QLatin1Char('/') + strikeFiles().constFirst()))
+            continue;
+        for (std::size_t i = 0; i < std::size(kStrikes); ++i) {
+            registered[i] = QFontDatabase::addApplicationFont(folder + QLatin1Char('/') + strikeFile(kStrikes[i])) >= 0;
+            count += registered[i] ? 1 : 0;
+        }
+        break;
+    }
+    return count;
 }
 
 QFont song(int pixelSize, bool bold)

@@ -11,10 +11,12 @@
 
 namespace zembra::fonts {
 
-// Makes the embedded faces known to the application. Call once, after the
-// application object exists and before the first window is created.
-// Returns how many faces were registered.
-int registerEmbeddedFaces();
+// Makes the game's faces known to the application: the embedded ones, and
+// the bitmap strikes of the Song face from their files beside the program
+// (see strikeFolders()); without those files the outlines stand in. Call
+// once, after the application object exists and before the first window is
+// created. Returns how many faces were registered.
+int registerFaces();
 
 // "宋体".
 QFont song(int pixelSize, bool bold = false);
@@ -23,9 +25,15 @@ QFont arial(int pixelSize, bool bold = false, bool underline = false);
 // Verdana, with the Song face for Chinese glyphs.
 QFont verdana(int pixelSize, bool underline = false);
 
-// The embedded faces' family names, and the files they come from.
+// The game's family names, strikes included, and the embedded faces' files.
 const QStringList& embeddedFamilies();
 const QStringList& embeddedFiles();
+// The strikes' file names, and the folders they are looked for in, first
+// match first: relative to the program's own folder, so that an unpacked
+// download, an install under any prefix and a build tree all find theirs.
+// One definition per platform.
+const QStringList& strikeFiles();
+QStringList strikeFolders();
 
 // The families for one face of the layout: the system's face of that name
 // first where the platform ships it, else the embedded faces alone. One
