@@ -97,7 +97,7 @@ TEST(Assets, CommittedFilesAreExactlyWhatTheGeneratorWrites)
         ASSERT_TRUE(fs::exists(committed)) << committed << " is not committed";
         EXPECT_TRUE(readFile(entry.path()) == readFile(committed)) << entry.path().filename() << " differs";
     }
-    EXPECT_EQ(files, 11 + 1 + 10 + 1 + 3 + 1 + 1 + 9);
+    EXPECT_EQ(files, 11 + 1 + 10 + 1 + 1 + 3 + 1 + 1 + 9);
     fs::remove_all(out);
 }
 
@@ -238,6 +238,33 @@ TEST(Assets, IconAndCursor)
     EXPECT_EQ(icon[8], 16) << "16 colours";
     EXPECT_EQ(u32(icon, 14), 744u);
     EXPECT_EQ(u16(icon, 22 + 14), 4) << "4 bits per pixel";
+
+    // Windows' icon: every size 32 bits with alpha, each scaled from the
+    // picture by nearest pixel, so that no colour is blended.
+    const Bytes sizes = readFile(kAssets / "zembra.ico");
+    ASSERT_EQ(u16(sizes, 4), 5) << "five sizes";
+    auto bgra = [&](int entry, int x, int y) {  // the pixel of a bitmap entry, top-down
+        const std::size_t image = u32(sizes, 6 + 16 * entry + 12);
+        const int size = sizes[6 + 16 * entry];
+        return u32(sizes, image + 40 + 4 * ((size - 1 - y) * size + x));
+    };
+    const int expected[] = {16, 24, 32, 48, 256};
+    for (int entry = 0; entry < 5; ++entry) {
+        const std::size_t dir = 6 + 16 * entry;
+        EXPECT_EQ(sizes[dir] == 0 ? 256 : sizes[dir], expected[entry]);
+        EXPECT_EQ(u16(sizes, dir + 6), 32) << expected[entry] << " px: 32 bits";
+        const std::size_t image = u32(sizes, dir + 12);
+        if (expected[entry] == 256) {
+            EXPECT_EQ(u32(sizes, image), 0x474E5089u) << "PNG";
+            continue;
+        }
+        EXPECT_EQ(u16(sizes, image + 14), 32);
+        for (int y = 0; y < expected[entry]; ++y)
+            for (int x = 0; x < expected[entry]; ++x)
+                ASSERT_EQ(bgra(entry, x, y), bgra(2, x * 32 / expected[entry], y * 32 / expected[entry]))
+                    << expected[entry] << " px at " << x << "," << y;
+    }
+    EXPECT_EQ(bgra(2, 16, 16) >> 24, 0xFFu) << "opaque inside";
 
     const Bytes cursor = readFile(kAssets / "handcursor.cur");
     EXPECT_EQ(u16(cursor, 2), 2) << "a cursor";

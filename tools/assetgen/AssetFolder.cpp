@@ -41,6 +41,15 @@ bool writeAssets(const std::filesystem::path& dir)
         big.blitScaled(icon, 0, 0, size, size);
         ok &= write(dir / ("zembra-" + std::to_string(size) + ".png"), encodePng(big));
     }
+    // Windows' icon of the program and its window, at the sizes Explorer,
+    // the task bar and scaled screens show, each from the picture by
+    // nearest pixel.
+    std::vector<Raster> sizes;
+    for (int size : {16, 24, 32, 48, 256}) {
+        sizes.emplace_back(size, size);
+        sizes.back().blitScaled(icon, 0, 0, size, size);
+    }
+    ok &= write(dir / "zembra.ico", encodeIcoSizes(sizes));
     ok &= write(dir / "information.png", encodePng(renderInformationIcon()));
     ok &= write(dir / "handcursor.cur", encodeCur(renderHandCursor(), HandHotX, HandHotY));
     for (const SoundFormat& format : soundFormats())

@@ -300,6 +300,53 @@ Bytes encodeIco16(const Raster& image)
     return out.bytes();
 }
 
+namespace {
+
+Bytes encodeBgra(const Raster& image)
+{
+    const int w = image.width(), h = image.height();
+    ByteWriter out;
+    infoHeader(out, w, h * 2, 32, static_cast<std::uint32_t>((w * 4 + rowStride(w, 1)) * h), 0, 0);
+    for (int y = h - 1; y >= 0; --y)
+        for (int x = 0; x < w; ++x) {
+            const Rgb c = image.opaque(x, y) ? image.at(x, y) : Rgb{};
+            out.u8(c.b);
+            out.u8(c.g);
+            out.u8(c.r);
+            out.u8(image.opaque(x, y) ? 255 : 0);
+        }
+    writeMask(out, image);
+    return out.bytes();
+}
+
+}  // namespace
+
+Bytes encodeIcoSizes(const std::vector<Raster>& images)
+{
+    std::vector<Bytes> encoded;
+    for (const Raster& image : images)
+        encoded.push_back(image.width() > 48 ? encodePng(image) : encodeBgra(image));
+    ByteWriter out;
+    out.u16(0);
+    out.u16(1);  // icon
+    out.u16(static_cast<int>(images.size()));
+    auto offset = static_cast<std::uint32_t>(6 + 16 * images.size());
+    for (std::size_t i = 0; i < images.size(); ++i) {
+        out.u8(images[i].width() & 0xFF);  // 256 is written 0
+        out.u8(images[i].height() & 0xFF);
+        out.u8(0);  // no palette
+        out.u8(0);
+        out.u16(1);
+        out.u16(32);
+        out.u32(static_cast<std::uint32_t>(encoded[i].size()));
+        out.u32(offset);
+        offset += static_cast<std::uint32_t>(encoded[i].size());
+    }
+    for (const Bytes& image : encoded)
+        out.append(image);
+    return out.bytes();
+}
+
 Bytes encodeCur(const Raster& image, int hotX, int hotY)
 {
     const int w = image.width(), h = image.height();

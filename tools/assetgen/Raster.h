@@ -48,6 +48,9 @@ Bytes encodeBmpFile(const Raster& image);
 Bytes encodePng(const Raster& image);
 // A one-image ICO with a 16-colour palette (standard VGA colours) and mask.
 Bytes encodeIco16(const Raster& image);
+// An ICO of several sizes, 32 bits with alpha: a bitmap with its mask up to
+// 48 pixels, PNG above (as Windows reads its large icons).
+Bytes encodeIcoSizes(const std::vector<Raster>& images);
 // A one-image monochrome CUR with AND and XOR masks: black, white,
 // transparent.
 Bytes encodeCur(const Raster& image, int hotX, int hotY);

@@ -113,13 +113,23 @@ QIcon EmbeddedAssets::toolbarImage(int index)
 
 QIcon EmbeddedAssets::applicationIcon()
 {
-    // The window icon comes from the PNG renderings of the application icon:
-    // sharp at the sizes desktops show, and PNG is read without the plugin
-    // that icon files need.
     ensureLinked();
     QIcon icon;
+#ifdef Q_OS_WIN
+    // The program's own icon file, every size of it, as Explorer shows the
+    // program: sharp in the task bar and on scaled screens. The ICO reader
+    // is linked into the program there.
+    QFile file(QStringLiteral(":/icons/zembra"));
+    QImageReader reader(&file, "ICO");
+    reader.setAutoDetectImageFormat(false);
+    for (int i = 0; i < reader.imageCount() && reader.jumpToImage(i); ++i)
+        icon.addPixmap(QPixmap::fromImage(reader.read()));
+#else
+    // The PNG renderings, at the sizes desktops show: PNG is read without
+    // the plugin that icon files need, which would delay the first frame.
     for (int size : {32, 64, 128})
         icon.addPixmap(picture(QStringLiteral(":/icons/zembra-%1").arg(size), "PNG"));
+#endif
     return icon;
 }
 
