@@ -22,7 +22,7 @@ TEST_PACKAGES = $(RUN_PACKAGES) libgtest-dev libharfbuzz-dev libfreetype-dev \
                 xvfb xauth xdotool x11-utils imagemagick pulseaudio pulseaudio-utils python3 \
                 qt6-wayland qt6-gtk-platformtheme weston xwayland pipewire wireplumber pipewire-pulse dbus \
                 desktop-file-utils appstream lintian
-WINDOWS_PACKAGES = cmake ninja-build g++-mingw-w64-x86-64 wine64 fonts-wine googletest xvfb xdotool x11-utils imagemagick \
+WINDOWS_PACKAGES = cmake ninja-build g++-mingw-w64-x86-64 wine64 fonts-wine googletest xvfb xdotool x11-utils imagemagick icoutils \
                    pulseaudio pulseaudio-utils python3 dpkg-dev qt6-base-dev qt6-base-dev-tools
 PACKAGES_deps = $(TEST_PACKAGES)
 PACKAGES_deps-run = $(RUN_PACKAGES)

@@ -13,7 +13,9 @@ case $1 in
 imports)
     shift
     for exe; do
-        if x86_64-w64-mingw32-objdump -p "$exe" | grep -i 'DLL Name:.*sdl'; then
+        # Read first: a failing or missing objdump fails the check.
+        headers=$(x86_64-w64-mingw32-objdump -p "$exe")
+        if printf '%s\n' "$headers" | grep -i 'DLL Name:.*sdl'; then
             echo "$(basename "$exe") imports an SDL library"
             exit 1
         fi
