@@ -12,6 +12,7 @@ import time
 import unittest
 
 BUILD = os.environ.get("ZEMBRA_BUILD", os.path.join(os.path.dirname(__file__), "..", "..", "build"))
+SOURCE = os.path.abspath(os.path.join(os.path.dirname(__file__), "..", ".."))
 GAME = os.environ.get("ZEMBRA_EXE", os.path.join(BUILD, "zembra"))
 PROBE = os.environ.get("ZEMBRA_SOUND_PROBE", os.path.join(BUILD, "tests", "system", "sound_probe"))
 RATE = 44100

@@ -1,14 +1,25 @@
 # SPDX-License-Identifier: MIT
-"""The Debian package that cpack makes: what it holds, what it depends on,
-what lintian says of it, and that the game inside it starts. Nothing is
-installed on the machine: the package is unpacked into a scratch folder."""
+"""The Debian package that `make deb` makes, and its source archive: what
+they hold, what the package depends on, what lintian says of it, that every
+time in it is the release's, and that the game inside it starts and reads its
+bitmap strikes from the package's data folder, wherever that is unpacked.
+Nothing is installed on the machine: the package is unpacked into a scratch
+folder."""
+import io
 import os
 import shutil
 import subprocess
+import tarfile
 import tempfile
+import time
 import unittest
 
-from harness import BUILD, SystemTest
+from harness import BUILD, SOURCE, SystemTest
+from test_fonts import CRISP_TEXTS
+
+STRIKES = ["zembra-song-12.otb", "zembra-song-13-bold.otb", "zembra-song-link-11.otb",
+           "zembra-song-link-12-bold.otb", "zembra-song-link-12.otb"]
+EPOCH = 1765000000
 
 
 class PackageTest(SystemTest):
@@ -17,11 +28,15 @@ class PackageTest(SystemTest):
     @classmethod
     def setUpClass(cls):
         cls.tmp = tempfile.mkdtemp(prefix="zembra-package-")
-        subprocess.run(["cpack", "--config", os.path.join(BUILD, "CPackConfig.cmake"), "-G", "DEB", "-B", cls.tmp],
-                       check=True, capture_output=True, timeout=240)
-        debs = [f for f in os.listdir(cls.tmp) if f.endswith(".deb")]
+        subprocess.run([os.path.join(SOURCE, "tools/release/deb.sh"), BUILD], check=True, capture_output=True,
+                       timeout=400, env=dict(os.environ, SOURCE_DATE_EPOCH=str(EPOCH)))
+        debs = [f for f in os.listdir(BUILD) if f.endswith(".deb")]
         assert len(debs) == 1, debs
         cls.deb = os.path.join(cls.tmp, debs[0])
+        shutil.copy(os.path.join(BUILD, debs[0]), cls.deb)
+        sources = [f for f in os.listdir(BUILD) if f.endswith("-source.tar.gz")]
+        assert len(sources) == 1, sources
+        cls.source = os.path.join(BUILD, sources[0])
         cls.root = os.path.join(cls.tmp, "root")
         subprocess.run(["dpkg-deb", "-x", cls.deb, cls.root], check=True)
 
@@ -62,6 +77,60 @@ class PackageTest(SystemTest):
         out = subprocess.run(["lintian", "--tag-display-limit", "0", self.deb], capture_output=True, text=True)
         tags = [line for line in out.stdout.splitlines() if line[:2] in ("E:", "W:")]
         self.assertEqual(tags, [])
+
+    def test_every_time_in_the_package_is_the_release_s(self):
+        listing = subprocess.run(["dpkg-deb", "--fsys-tarfile", self.deb], capture_output=True, check=True).stdout
+        with tarfile.open(fileobj=io.BytesIO(listing)) as data:
+            late = [m.name for m in data.getmembers() if m.mtime > EPOCH]
+        self.assertEqual(late, [], "entries newer than SOURCE_DATE_EPOCH")
+
+    def test_the_source_archive_holds_the_tree_and_the_font_s_debian_source(self):
+        with tarfile.open(self.source) as archive:
+            names = archive.getnames()
+            top = names[0].split("/")[0]
+            tracked = subprocess.run(["git", "-C", SOURCE, "ls-files"], capture_output=True, text=True).stdout.split()
+            if tracked:  # a checkout: exactly its files
+                tree = sorted(n.split("/", 2)[2] for n in names if n.count("/") >= 2 and n.split("/")[1] != "debian-sources")
+                self.assertEqual(tree, sorted(tracked))
+            sources = [n.split("/")[-1] for n in names if "/debian-sources/" in n]
+            dsc = [n for n in sources if n.startswith("xfonts-wqy_") and n.endswith(".dsc")]
+            self.assertEqual(len(dsc), 1, sources)
+            self.assertTrue(any(n.startswith("xfonts-wqy_") and ".orig.tar" in n for n in sources), sources)
+            self.assertTrue(all(m.mtime == EPOCH for m in archive.getmembers()))
+            self.assertIn(top + "/README.txt", names)
+
+    def question_ink(self, exe):
+        """The restart box's question: its ink pixels, and how many are not black."""
+        game = self.start_game(exe=exe)
+        game.keys("F2")
+        time.sleep(0.3)
+        game.keys("F2")
+        box = self.desktop.find_window("游戏提示")
+        self.assertTrue(box, "the restart box")
+        time.sleep(0.3)
+        pic = self.desktop.grab(box)[0]
+        self.close_dialog(box, "游戏提示", "Escape")
+        _, x, y, w, h, colour = [t for t in CRISP_TEXTS if t[0] == "box"][0]
+        ground = pic.at(x, y)
+        ink = [pic.at(i, j) for j in range(y, y + h) for i in range(x, x + w) if pic.at(i, j) != ground]
+        return len(ink), sum(1 for p in ink if p != colour)
+
+    def test_the_strikes_are_files_beside_the_game_and_it_does_without_them(self):
+        exe = os.path.join(self.root, "usr/games/zembra")
+        fonts = os.path.join(self.root, "usr/share/zembra/fonts")
+        self.assertEqual(sorted(os.listdir(fonts)), STRIKES)
+        with open(exe, "rb") as f:
+            program = f.read()
+        # A strike's family name, as its name table spells it.
+        self.assertNotIn("Zembra Song Link 11".encode("utf-16-be"), program, "a strike inside the executable")
+        ink, grey = self.question_ink(exe)
+        self.assertGreater(ink, 40)
+        self.assertEqual(grey, 0, "the question is not drawn from the bitmaps")
+        away = fonts + ".away"
+        os.rename(fonts, away)
+        self.addCleanup(os.rename, away, fonts)
+        ink, grey = self.question_ink(exe)
+        self.assertGreater(grey, ink // 2, "without the strikes the outlines, antialiased, draw the question")
 
     def test_the_packaged_game_starts(self):
         game = self.start_game(exe=os.path.join(self.root, "usr/games/zembra"))
