@@ -17,8 +17,7 @@ export SOURCE_DATE_EPOCH
 cmake --build "$build" --target zembra zembra_docs
 (cd "$build" && cpack -G DEB >/dev/null)
 version=$(sed -n 's/^project(Zembra VERSION \([0-9.]*\).*/\1/p' "$src/CMakeLists.txt")
-dsc=$("$src/tools/release/apt-source.sh" xfonts-wqy "$("$src/tools/release/strike-source-version.sh")" \
-      "${XDG_CACHE_HOME:-$HOME/.cache}/zembra/sources")
+dsc=$("$src/tools/release/strike-sources.sh" "${XDG_CACHE_HOME:-$HOME/.cache}/zembra/sources")
 python3 "$src/tools/release/source_archive.py" "$build/zembra-$version-source.tar.gz" "zembra-$version-source" \
     "$SOURCE_DATE_EPOCH" "$src" "$dsc"
 ls -l "$build"/zembra_"$version"_*.deb "$build/zembra-$version-source.tar.gz" | awk '{print $NF "  " $5 " bytes"}'

@@ -3,10 +3,11 @@
 """Writes the source archive that goes beside a download: the tree at the
 commit the download was built from (with any change to a tracked file that
 was built too), and the exact Debian source packages of what the download
-holds besides our own work, each .dsc with the files it names. The same
-inputs give the same bytes.
+holds besides our own work, each .dsc with the files it names (or, where an
+archive served no source, the binary package the work was made from). The
+same inputs give the same bytes.
 
-Usage: source_archive.py OUT.tar.gz NAME EPOCH TREE [PACKAGE.dsc ...]
+Usage: source_archive.py OUT.tar.gz NAME EPOCH TREE [PACKAGE.dsc|PACKAGE.deb ...]
   NAME   the archive's top folder, e.g. zembra-2.6.0-source
   EPOCH  the time every entry carries (SOURCE_DATE_EPOCH)
   TREE   the source tree: a git checkout, or an unpacked archive like this one
@@ -24,11 +25,15 @@ The complete source of the Zembra download this archive was offered with.
 
   {tree}/          Zembra's source tree, at the commit the download was built
                    from. README.md in it says how to build every download.
-  debian-sources/  the exact Debian source packages of the other works in it,
-                   each a .dsc with the files it names; unpack one with
-                   dpkg-source -x FILE.dsc (Debian: dpkg-dev).
+  debian-sources/  the Debian packages of the other works in it: each source
+                   package a .dsc with the files it names (unpack one with
+                   dpkg-source -x FILE.dsc; Debian: dpkg-dev)
 {packages}
 """
+
+BINARY_NOTE = ("the binary package, as the archive this was made from served no source\n"
+               "                   package of this version: its files are what the work was made from, and\n"
+               "                   Debian's source package of the same name and version holds their source")
 
 PACKAGE_NOTES = {
     "xfonts-wqy": "WenQuanYi Bitmap Song, whose BDF strikes the faces in fonts/ are made from\n"
@@ -85,8 +90,11 @@ def main():
     notes = []
     for dsc in dscs:
         package = os.path.basename(dsc).split("_")[0]
-        notes.append(f"  debian-sources/{os.path.basename(dsc)}\n                   {PACKAGE_NOTES.get(package, package)}")
-        for path in dsc_files(dsc):
+        note = PACKAGE_NOTES.get(package, package)
+        if dsc.endswith(".deb"):
+            note += ";\n                   " + BINARY_NOTE
+        notes.append(f"  debian-sources/{os.path.basename(dsc)}\n                   {note}")
+        for path in dsc_files(dsc) if dsc.endswith(".dsc") else [dsc]:
             with open(path, "rb") as f:
                 entries.append((f"debian-sources/{os.path.basename(path)}", f.read(), 0o644))
     readme = README.format(name=name, tree=version, packages="\n".join(notes))
