@@ -49,8 +49,12 @@ def tree_entries(tree):
     if os.path.isdir(os.path.join(tree, ".git")) or os.path.isfile(os.path.join(tree, ".git")):
         # A commit of the work tree's tracked files as they are, without
         # touching the checkout: HEAD itself where nothing was changed.
-        commit = subprocess.run(["git", "-C", tree, "stash", "create"], capture_output=True, text=True,
-                                check=True).stdout.strip() or "HEAD"
+        subprocess.run(["git", "-C", tree, "update-index", "-q", "--refresh"], capture_output=True)
+        commit = "HEAD"
+        if subprocess.run(["git", "-C", tree, "diff", "--quiet", "HEAD", "--"]).returncode != 0:
+            ident = {f"GIT_{who}_{what}": "zembra" for who in ("AUTHOR", "COMMITTER") for what in ("NAME", "EMAIL")}
+            commit = subprocess.run(["git", "-C", tree, "stash", "create"], capture_output=True, text=True,
+                                    check=True, env=dict(os.environ, **ident)).stdout.strip()
         data = subprocess.run(["git", "-C", tree, "archive", "--format=tar", commit], capture_output=True,
                               check=True).stdout
         with tarfile.open(fileobj=io.BytesIO(data)) as archive:
