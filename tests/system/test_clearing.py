@@ -2,6 +2,7 @@
 """A bot plays the real game to its first promotion: rows vanish, the stack
 moves down with its colours, the stars count the thousands, and the new
 level is shown and heard."""
+import os
 import time
 import unittest
 
@@ -81,7 +82,7 @@ class ClearingTest(SystemTest):
                 continue
             if bot.score >= 10000:
                 time.sleep(0.5)
-                pic = game.screenshot("/tmp/zembra-promotion.ppm")
+                pic = game.screenshot(os.path.join(self.desktop.tmp, "promotion.ppm"))
                 if level_name(pic) != name_before:
                     break
                 start_over("astray three times: the bot counted 10000 points, the game shows no promotion",

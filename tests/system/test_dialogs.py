@@ -47,7 +47,7 @@ class DialogsTest(SystemTest):
         mx, my, mw, mh = self.geometry(game.window)
         self.assertLessEqual(abs((x + w / 2) - (mx + mw / 2)), 3)
         self.assertLessEqual(abs((y + h / 2) - (my + mh / 2)), 3)
-        self.desktop.run("import", "-window", help_window, "-depth", "8", "/tmp/zembra-help.png")
+        self.desktop.run("import", "-window", help_window, "-depth", "8", os.path.join(self.desktop.tmp, "help.png"))
         self.desktop.run("xdotool", "key", "--window", help_window, "Escape")
         time.sleep(0.3)
         self.assertTrue(self.find("帮助"), "Escape does not close it")
@@ -73,7 +73,7 @@ class DialogsTest(SystemTest):
         sw, sh = self.screen_size()
         self.assertLessEqual(abs((x + w / 2) - sw / 2), 3)
         self.assertLessEqual(abs((y + h / 2) - sh / 2), 3)
-        self.desktop.run("import", "-window", about, "-depth", "8", "/tmp/zembra-about.png")
+        self.desktop.run("import", "-window", about, "-depth", "8", os.path.join(self.desktop.tmp, "about.png"))
 
         def link_colour_pixels(colour):
             out = self.desktop.run("import", "-window", about, "-depth", "8", "-crop", "200x16+100+88", "txt:-").stdout
@@ -110,7 +110,7 @@ class DialogsTest(SystemTest):
             self.assertEqual(int(owner.split("#")[-1], 16), int(game.window), "the box's owner")
             time.sleep(0.3)
             boxes[lang], data = self.desktop.grab(box)
-            with open("/tmp/zembra-box-%s.ppm" % lang, "wb") as f:
+            with open(os.path.join(self.desktop.tmp, "box-%s.ppm" % lang), "wb") as f:
                 f.write(data)
             game.close()
         first = boxes["zh_CN.UTF-8"]

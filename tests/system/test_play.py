@@ -1,5 +1,6 @@
 # SPDX-License-Identifier: MIT
 """A game played with real key presses from start to game over."""
+import os
 import time
 import unittest
 
@@ -26,7 +27,7 @@ class PlayTest(SystemTest):
                 break
         time.sleep(3.2)
         samples = self.desktop.record_stop(rec)
-        pic = game.screenshot("/tmp/zembra-game-over.ppm")
+        pic = game.screenshot(os.path.join(self.desktop.tmp, "game-over.ppm"))
         # The banner: bright red text over the middle of the well.
         red = pic.count(109, 208, 350, 250, lambda p: p[0] > 200 and p[1] < 60 and p[2] < 60)
         self.assertGreater(red, 300, "GAME  OVER is shown")

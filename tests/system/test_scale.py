@@ -78,7 +78,7 @@ class ScaleTest(SystemTest):
                     for c in range(12) for r in range(3)]
 
         def with_piece():
-            p = game.screenshot("/tmp/zembra-scale%s.ppm" % scale)
+            p = game.screenshot(os.path.join(self.desktop.tmp, "scale%s.ppm" % scale))
             return p if any(p.at(x, y) != (0, 0, 0) for x, y in well_top) else None
         pic = wait_for(with_piece, timeout=10)
         self.assertTrue(pic, "a piece in the well at scale %s" % scale)
