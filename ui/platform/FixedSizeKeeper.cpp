@@ -46,6 +46,8 @@ protected:
 private:
     void restore()
     {
+        if (!window_)  // the window went while the call was queued
+            return;
         constexpr Qt::WindowStates big = Qt::WindowMaximized | Qt::WindowFullScreen;
         if (configured_ & big) {
             // Asked once; the compositor's normal configure that follows
@@ -74,8 +76,11 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
+        // Every event of the application passes here: the cheap test first.
+        if (event->type() != QEvent::Show)
+            return false;
         auto* widget = qobject_cast<QWidget*>(watched);
-        if (event->type() != QEvent::Show || !widget || !widget->isWindow() || widget->property(kKept).toBool())
+        if (!widget || !widget->isWindow() || widget->property(kKept).toBool())
             return false;
         widget->setProperty(kKept, true);
         // Looked at once the window has settled its size: a message box
