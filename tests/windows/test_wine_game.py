@@ -2,8 +2,11 @@
 """The real zembra.exe under wine, on Windows' own platform plugin, in wine's
 virtual desktop (which draws Windows' frames): its window as Windows knows
 it, its first frame against the Linux build's, a game played by keys, the
-restart box, About, Help, its sounds from a private sound server, and E."""
+restart box, About, Help, its sounds from a private sound server, and E;
+and the unpacked download started from a folder with a Chinese name."""
 import os
+import shutil
+import struct
 import subprocess
 import sys
 import time
@@ -19,6 +22,24 @@ EXE = os.environ.get("ZEMBRA_WINDOWS_EXE", "")
 PROBE = os.environ.get("ZEMBRA_WINDOW_PROBE", "")
 LINUX_EXE = os.environ.get("ZEMBRA_LINUX_EXE", "")
 SHOTS = os.environ.get("ZEMBRA_SCREENSHOTS", "")
+PACKAGE = os.environ.get("ZEMBRA_WINDOWS_PACKAGE", "")
+ASSETS = os.path.join(os.path.dirname(__file__), "..", "..", "assets")
+
+
+def dib_colours(path):
+    """The colours of a cell picture: a bare bitmap of 8 bits (palette) or 24."""
+    with open(path, "rb") as f:
+        dib = f.read()
+    header, w, h, bits = struct.unpack_from("<IiiH", dib, 0)[0], *struct.unpack_from("<ii", dib, 4), dib[14]
+    if bits == 8:
+        used = struct.unpack_from("<I", dib, 32)[0] or 256
+        palette = [tuple(dib[header + 4 * i + k] for k in (2, 1, 0)) for i in range(used)]
+        pixels = dib[header + 4 * used:]
+        stride = (w + 3) // 4 * 4
+        return {palette[pixels[r * stride + c]] for r in range(abs(h)) for c in range(w)}
+    stride = (w * 3 + 3) // 4 * 4
+    pixels = dib[header:]
+    return {tuple(pixels[r * stride + 3 * c + k] for k in (2, 1, 0)) for r in range(abs(h)) for c in range(w)}
 
 
 class WineGameTest(unittest.TestCase):
@@ -76,16 +97,99 @@ class WineGameTest(unittest.TestCase):
         finally:
             game.close()
 
-    def test_the_game_under_wine(self):
-        reference = self.linux_first_frame() if LINUX_EXE and os.path.exists(LINUX_EXE) else None
-        game = subprocess.Popen([WINE, EXE], env=self.desk.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    def start(self, exe):
+        game = subprocess.Popen([WINE, exe], env=self.desk.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         self.addCleanup(lambda: game.poll() is None and game.kill())
         time.sleep(2)  # wine's server and desktop start with the game
         self.assertTrue(self.wait_window("Zembra"), "no window titled Zembra")
-        (x, y, w, h, maximise), = self.probe("Zembra")
-        self.assertEqual((w, h, maximise), (367, 491, 0), "client area 367 x 491, no maximise box")
         self.desktop_window = wait_for(lambda: self.desk.find_window("Default - Wine desktop"), timeout=10)
         self.assertTrue(self.desktop_window, "wine's virtual desktop")
+        return game
+
+    def set_dpi(self, dpi):
+        """Windows' display scale (96 = 100 %), read by each program as it starts."""
+        self.desk.run(WINE, "reg", "add", "HKCU\\Control Panel\\Desktop", "/v", "LogPixels", "/t", "REG_DWORD",
+                      "/d", str(dpi), "/f")
+
+    def scaled_screens(self):
+        """At one scale: the sizes of the window, About, Help and the restart
+        box, and the colours of the main window during a game, but for its
+        text (the toolbar's captions, the level name and the score)."""
+        game = self.start(EXE)
+        (x, y, w, h, _), = self.probe("Zembra")
+        sizes = {"main": (w, h)}
+        self.click(x + w // 2, y + h // 2)
+        self.key("F2")
+        time.sleep(1.0)
+        pic = self.grab((x, y, w, h))[0]
+        s = w / 367
+        colours = {pic.at(i, j) for j in range(h) for i in range(w)
+                   if j >= 45 * s and not (9 * s <= i <= 96 * s and 405 * s <= j <= 481 * s)}
+        self.save("main-%d" % round(s * 100), (x, y, w, h))
+        for title, at in (("关于", 243), ("帮助", 200)):
+            self.click(x + round(at * s), y + round(22 * s))
+            self.assertTrue(self.wait_window(title), title)
+            sizes[title] = self.probe(title)[0][2:4]
+            self.key("Return")
+            self.assertTrue(self.wait_window(title, present=False), title)
+        self.key("F2")
+        self.assertTrue(self.wait_window("游戏提示"), "the restart box")
+        sizes["box"] = self.probe("游戏提示")[0][2:4]
+        self.key("Escape")
+        self.assertTrue(self.wait_window("游戏提示", present=False))
+        self.key("e")
+        self.assertEqual(game.wait(timeout=20), 0)
+        self.desk.run(WINESERVER, "-w")
+        return sizes, colours
+
+    def test_at_125_and_150_percent(self):
+        # Every window at the system's scale, its pictures scaled by nearest
+        # pixel: no colour at 125 % or 150 % that the game at 100 % and its
+        # cell pictures do not have.
+        self.addCleanup(self.set_dpi, 96)
+        self.set_dpi(96)
+        base, allowed = self.scaled_screens()
+        for name in os.listdir(ASSETS):
+            if name.endswith(".dib"):
+                allowed |= dib_colours(os.path.join(ASSETS, name))
+        for dpi, main in ((120, (459, 614)), (144, (551, 737))):
+            with self.subTest(dpi=dpi):
+                self.set_dpi(dpi)
+                sizes, colours = self.scaled_screens()
+                self.assertEqual(sizes["main"], main)
+                for name, (w, h) in base.items():
+                    self.assertLessEqual(abs(sizes[name][0] - w * dpi / 96), 1.5, (name, sizes[name]))
+                    self.assertLessEqual(abs(sizes[name][1] - h * dpi / 96), 1.5, (name, sizes[name]))
+                blended = colours - allowed
+                self.assertEqual(len(blended), 0, "%d colours blended by scaling: %s" % (len(blended), sorted(blended)[:5]))
+
+    @unittest.skipUnless(PACKAGE, "no unpacked download")
+    def test_the_download_from_a_chinese_folder(self):
+        # Where a player on a Chinese Windows unpacks it: the desktop of a user
+        # with a Chinese name, in a folder with one.
+        folder = os.path.join(os.environ["WINEPREFIX"], "drive_c", "users", "玩家", "桌面", "游戏")
+        shutil.rmtree(folder, ignore_errors=True)
+        shutil.copytree(PACKAGE, folder)
+        self.addCleanup(shutil.rmtree, os.path.dirname(os.path.dirname(folder)), True)
+        game = self.start("C:\\users\\玩家\\桌面\\游戏\\zembra.exe")
+        (x, y, w, h, _), = self.probe("Zembra")
+        self.assertEqual((w, h), (367, 491))
+        rec = self.desk.record_start()
+        self.click(x + 200, y + 250)
+        self.key("F2")
+        time.sleep(1.5)
+        cells = sum(row.count("#") for row in well_occupancy(self.grab((x, y, w, h))[0]))
+        spans = harness.sounding_spans(self.desk.record_stop(rec), gap=0.02)
+        self.assertIn(cells, (3, 4, 5), "a falling piece")
+        self.assertTrue(spans and spans[0][1] - spans[0][0] > 0.3, "the start jingle: %s" % spans)
+        self.key("e")
+        self.assertEqual(game.wait(timeout=20), 0)
+
+    def test_the_game_under_wine(self):
+        reference = self.linux_first_frame() if LINUX_EXE and os.path.exists(LINUX_EXE) else None
+        game = self.start(EXE)
+        (x, y, w, h, maximise), = self.probe("Zembra")
+        self.assertEqual((w, h, maximise), (367, 491, 0), "client area 367 x 491, no maximise box")
         client = (x, y, w, h)
         self.desk.run("xdotool", "mousemove", "--window", self.desktop_window, "2", "2")
         time.sleep(1.0)
