@@ -39,8 +39,10 @@ deps deps-run deps-windows:
 		$(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $$missing; \
 	fi
 
+# `make run` configures without the tests, whose GoogleTest it does not install.
 configure configure-run: configure%: deps%
-	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	    -DZEMBRA_BUILD_TESTS=$(if $(filter configure-run,$@),OFF,ON)
 
 # Everything: the game, its tools, the tests and the sanitized soak build.
 build: configure
