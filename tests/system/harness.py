@@ -359,15 +359,20 @@ class SystemTest(unittest.TestCase):
             time.sleep(0.3)
             views[title] = self.desktop.grab(window)[0]
             self.close_dialog(window, title)
+        views["box"] = self.restart_box(game)
+        return views
+
+    def restart_box(self, game):
+        """The restart box that F2 opens during a game, answered Cancel."""
         game.keys("F2")
         time.sleep(0.3)
         game.keys("F2")
         box = self.desktop.find_window("游戏提示")
         self.assertTrue(box, "the restart box")
         time.sleep(0.3)
-        views["box"] = self.desktop.grab(box)[0]
+        pic = self.desktop.grab(box)[0]
         self.close_dialog(box, "游戏提示", "Escape")
-        return views
+        return pic
 
 
 def find_picture(screen, picture, rows=None):

@@ -11,7 +11,6 @@ import shutil
 import subprocess
 import tarfile
 import tempfile
-import time
 import unittest
 
 from harness import BUILD, SOURCE, SystemTest
@@ -106,14 +105,7 @@ class PackageTest(SystemTest):
     def question_ink(self, exe):
         """The restart box's question: its ink pixels, and how many are not black."""
         game = self.start_game(exe=exe)
-        game.keys("F2")
-        time.sleep(0.3)
-        game.keys("F2")
-        box = self.desktop.find_window("游戏提示")
-        self.assertTrue(box, "the restart box")
-        time.sleep(0.3)
-        pic = self.desktop.grab(box)[0]
-        self.close_dialog(box, "游戏提示", "Escape")
+        pic = self.restart_box(game)
         game.close()
         _, x, y, w, h, colour = [t for t in CRISP_TEXTS if t[0] == "box"][0]
         ground = pic.at(x, y)

@@ -14,8 +14,8 @@ version=$(dpkg-query -W -f='${Version}' qt6-base-dev 2>/dev/null | sed 's/[-+].*
 [ -n "$version" ] || { echo "qt6-base-dev is not installed (its host tools build the Windows Qt)" >&2; exit 1; }
 
 # Everything that decides the result; its hash names the cache. Built for
-# size (-Os, link-time optimisation, every function and datum in a section
-# of its own for the linker to drop), with only what the game and its window
+# size (-Os, every function and datum in a section of its own for the linker
+# to drop), with only what the game and its window
 # tests use: the windows platform plugin, the Windows style, the PNG, BMP
 # and ICO readers, FreeType and HarfBuzz for the game's own faces, input
 # methods (so that a Chinese input method keeps off the game's keys),
@@ -24,15 +24,17 @@ options=(
     -DBUILD_SHARED_LIBS=OFF -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF
     -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH 2>/dev/null || echo x86_64-linux-gnu)/cmake
     -DCMAKE_BUILD_TYPE=Release -DQT_GENERATE_SBOM=OFF
-    -DFEATURE_optimize_size=ON -DCMAKE_INTERPROCEDURAL_OPTIMIZATION=ON
+    # No link-time optimisation: Qt's objects are "big" COFF objects
+    # (-mbig-obj), whose intermediate code mingw's linker plugin cannot read.
+    -DFEATURE_optimize_size=ON
     -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF -DFEATURE_xml=OFF
-    -DFEATURE_printsupport=OFF -DFEATURE_concurrent=OFF -DFEATURE_opengl=OFF -DFEATURE_vulkan=OFF
+    -DFEATURE_printsupport=OFF -DFEATURE_concurrent=OFF -DFEATURE_opengl=ON -DFEATURE_vulkan=OFF
     -DFEATURE_direct2d=OFF -DFEATURE_tabletevent=OFF -DFEATURE_zstd=OFF -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF
     -DFEATURE_system_zlib=OFF -DFEATURE_system_png=OFF -DFEATURE_system_freetype=OFF
     -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_pcre2=OFF -DFEATURE_system_doubleconversion=OFF
     -DFEATURE_sql_sqlite=OFF -DFEATURE_accessibility=ON -DFEATURE_im=ON -DFEATURE_highdpiscaling=ON
     -DFEATURE_style_fusion=OFF -DFEATURE_style_windowsvista=OFF -DFEATURE_style_stylesheet=OFF
-    -DFEATURE_itemviews=OFF -DFEATURE_graphicsview=OFF -DFEATURE_graphicseffect=OFF -DFEATURE_effects=OFF
+    -DFEATURE_graphicsview=OFF -DFEATURE_graphicseffect=OFF -DFEATURE_effects=OFF
     -DFEATURE_textedit=OFF -DFEATURE_lineedit=OFF -DFEATURE_combobox=OFF -DFEATURE_spinbox=OFF
     -DFEATURE_colordialog=OFF -DFEATURE_filedialog=OFF -DFEATURE_fontdialog=OFF -DFEATURE_inputdialog=OFF
     -DFEATURE_progressdialog=OFF -DFEATURE_errormessage=OFF -DFEATURE_wizard=OFF
@@ -41,8 +43,8 @@ options=(
     -DFEATURE_lcdnumber=OFF -DFEATURE_dial=OFF -DFEATURE_splashscreen=OFF -DFEATURE_toolbox=OFF
     -DFEATURE_commandlinkbutton=OFF -DFEATURE_undocommand=OFF -DFEATURE_systemtrayicon=OFF
     -DFEATURE_textmarkdownreader=OFF -DFEATURE_textmarkdownwriter=OFF -DFEATURE_textodfwriter=OFF
-    -DFEATURE_pdf=OFF -DFEATURE_picture=OFF -DFEATURE_movie=OFF -DFEATURE_draganddrop=OFF
-    -DFEATURE_sessionmanager=OFF -DFEATURE_standarditemmodel=OFF -DFEATURE_filesystemmodel=OFF
+    -DFEATURE_pdf=OFF -DFEATURE_picture=OFF -DFEATURE_movie=OFF
+    -DFEATURE_sessionmanager=OFF -DFEATURE_standarditemmodel=OFF
     -DFEATURE_imageformat_ppm=OFF -DFEATURE_imageformat_xbm=OFF -DFEATURE_tuiotouch=OFF
     -DFEATURE_mimetype=OFF -DFEATURE_timezone=OFF
     -DFEATURE_xmlstream=OFF -DFEATURE_filesystemwatcher=OFF -DFEATURE_sharedmemory=OFF
@@ -68,7 +70,7 @@ dsc=$("$src/tools/release/apt-source.sh" qt6-base "$(dpkg-query -W -f='${Version
 qtsrc="$work/qt6-base"
 if [ ! -d "$qtsrc" ]; then
     rm -rf "$qtsrc.part"
-    dpkg-source -x "$dsc" "$qtsrc.part" >/dev/null
+    dpkg-source -x "$dsc" "$qtsrc.part" >"$work/unpack.log" 2>&1 || { cat "$work/unpack.log" >&2; exit 1; }
     mv "$qtsrc.part" "$qtsrc"
 fi
 cmake -S "$qtsrc" -B "$work/build" -G Ninja -Wno-dev \

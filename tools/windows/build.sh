@@ -10,6 +10,11 @@ set -euo pipefail
 src=$(cd "$(dirname "$0")/../.." && pwd)
 out=$(mkdir -p "${1:-$src/build-windows}" && cd "${1:-$src/build-windows}" && pwd)
 qt=$("$src/tools/windows/build-qt.sh")
+# A build folder made against another Qt starts again: CMake keeps the
+# toolchain it was first configured with.
+if [ -f "$out/CMakeCache.txt" ] && ! grep -q "^CMAKE_TOOLCHAIN_FILE:[A-Z]*=$qt/lib/cmake/Qt6/qt.toolchain.cmake\$" "$out/CMakeCache.txt"; then
+    rm -rf "$out/CMakeCache.txt" "$out/CMakeFiles"
+fi
 
 # Qt's own toolchain file finds the Windows Qt, and loads ours for the compiler;
 # Debian's Qt supplies the host tools (moc, rcc, uic).
@@ -19,13 +24,13 @@ cmake -S "$src" -B "$out" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/cmake" \
     -DZEMBRA_GTEST_SOURCE_DIR=/usr/src/googletest \
     -DCMAKE_C_FLAGS_RELEASE="-Os -DNDEBUG" -DCMAKE_CXX_FLAGS_RELEASE="-Os -DNDEBUG" \
+    -DCMAKE_INTERPROCEDURAL_OPTIMIZATION=ON \
     -DCMAKE_EXE_LINKER_FLAGS_RELEASE=-s >/dev/null
 cmake --build "$out"
 
 version=$(sed -n 's/^project(Zembra VERSION \([0-9.]*\).*/\1/p' "$src/CMakeLists.txt")
 qt_dsc=$(ls "$qt"/source/qt6-base_*.dsc)
-wqy_dsc=$("$src/tools/release/apt-source.sh" xfonts-wqy "$("$src/tools/release/strike-source-version.sh")" \
-          "${XDG_CACHE_HOME:-$HOME/.cache}/zembra/sources")
+wqy_dsc=$("$src/tools/release/strike-sources.sh" "${XDG_CACHE_HOME:-$HOME/.cache}/zembra/sources")
 source_archive="zembra-$version-win64-source.tar.gz"
 stage="$out/package/zembra-$version-win64"
 rm -rf "$out/package"
