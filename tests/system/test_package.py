@@ -29,7 +29,7 @@ class PackageTest(SystemTest):
     @classmethod
     def setUpClass(cls):
         cls.tmp = tempfile.mkdtemp(prefix="zembra-package-")
-        subprocess.run([os.path.join(SOURCE, "tools/release/deb.sh"), BUILD], check=True, capture_output=True,
+        subprocess.run([os.path.join(SOURCE, "tools/release/deb.sh"), "--built", BUILD], check=True, capture_output=True,
                        timeout=400, env=dict(os.environ, SOURCE_DATE_EPOCH=str(EPOCH)))
         debs = [f for f in os.listdir(BUILD) if f.endswith(".deb")]
         assert len(debs) == 1, debs
