@@ -24,7 +24,6 @@ cmake -S "$src" -B "$out" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/cmake" \
     -DZEMBRA_GTEST_SOURCE_DIR=/usr/src/googletest \
     -DCMAKE_C_FLAGS_RELEASE="-Os -DNDEBUG" -DCMAKE_CXX_FLAGS_RELEASE="-Os -DNDEBUG" \
-    -DCMAKE_INTERPROCEDURAL_OPTIMIZATION=ON \
     -DCMAKE_EXE_LINKER_FLAGS_RELEASE=-s >/dev/null
 cmake --build "$out"
 
