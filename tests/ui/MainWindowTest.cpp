@@ -197,16 +197,23 @@ private slots:
         }
         const QImage icon = EmbeddedAssets::applicationIconImage().toImage();
         QCOMPARE(icon.size(), QSize(32, 32));
-        // The window icon holds the same picture at three sharp sizes.
+        // The window icon holds the same picture at sharp sizes: the
+        // program's own icon file's on Windows, the desktops' PNGs elsewhere.
         const QIcon windowIcon = EmbeddedAssets::applicationIcon();
-        QCOMPARE(windowIcon.availableSizes(), (QList<QSize>{{32, 32}, {64, 64}, {128, 128}}));
+#ifdef Q_OS_WIN
+        const QList<QSize> sizes{{16, 16}, {24, 24}, {32, 32}, {48, 48}, {256, 256}};
+#else
+        const QList<QSize> sizes{{32, 32}, {64, 64}, {128, 128}};
+#endif
+        QCOMPARE(windowIcon.availableSizes(), sizes);
+        const int largest = sizes.constLast().width(), step = largest / 32;
         const QImage small = windowIcon.pixmap(32, 32).toImage().convertToFormat(QImage::Format_ARGB32);
-        const QImage large = windowIcon.pixmap(128, 128).toImage().convertToFormat(QImage::Format_ARGB32);
+        const QImage large = windowIcon.pixmap(largest, largest).toImage().convertToFormat(QImage::Format_ARGB32);
         const QImage reference = icon.convertToFormat(QImage::Format_ARGB32);
         for (int y = 0; y < 32; ++y)
             for (int x = 0; x < 32; ++x) {
                 QCOMPARE(small.pixel(x, y), reference.pixel(x, y));
-                QCOMPARE(large.pixel(4 * x + 2, 4 * y + 2), reference.pixel(x, y));
+                QCOMPARE(large.pixel(step * x + step / 2, step * y + step / 2), reference.pixel(x, y));
             }
     }
 

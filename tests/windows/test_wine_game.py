@@ -43,8 +43,8 @@ def dib_colours(path):
 
 
 class WineGameTest(unittest.TestCase):
-    def setUp(self):
-        self.desk = harness.Desktop()
+    def setUp(self, size="1024x768"):
+        self.desk = harness.Desktop(size=size)
         self.addCleanup(self.desk.close)
         self.desk.env.update({"WINEPREFIX": os.environ["WINEPREFIX"], "WINEDEBUG": "-all",
                               "WINEDLLOVERRIDES": "mscoree,mshtml="})
@@ -146,7 +146,18 @@ class WineGameTest(unittest.TestCase):
         # Every window at the system's scale, its pictures scaled by nearest
         # pixel: no colour at 125 % or 150 % that the game at 100 % and its
         # cell pictures do not have.
-        self.addCleanup(self.set_dpi, 96)
+        # A screen that holds the window at 150 %, and wine's desktop as large.
+        self.doCleanups()
+        self.setUp("1600x1200")
+        self.desk.run(WINE, "reg", "add", "HKCU\\Software\\Wine\\Explorer\\Desktops", "/v", "Default", "/d",
+                      "1600x1200", "/f")
+
+        def restore():
+            self.set_dpi(96)
+            self.desk.run(WINE, "reg", "add", "HKCU\\Software\\Wine\\Explorer\\Desktops", "/v", "Default",
+                          "/d", "1024x768", "/f")
+            self.desk.run(WINESERVER, "-w")  # written to the prefix before the server goes
+        self.addCleanup(restore)
         self.set_dpi(96)
         base, allowed = self.scaled_screens()
         for name in os.listdir(ASSETS):
