@@ -64,7 +64,7 @@ if [ ! -f "$root/$marker.ready" ]; then
 fi
 
 # A fresh copy of the tracked files, as a clone would have them.
-copy="$root/work/zembra"
+copy="$root/usr/src/zembra"
 rm -rf --one-file-system "$copy"
 mkdir -p "$copy"
 (cd "$src" && git ls-files -z | tar --null -T - -cf -) | tar -xf - -C "$copy"
@@ -79,7 +79,7 @@ mount -t tmpfs tmpfs "$root/dev/shm"
 mount -t tmpfs tmpfs "$root/tmp"
 cd /
 exec chroot "$root" /usr/bin/env -i HOME=/root PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
-    LANG=C.UTF-8 TERM=dumb sh -c 'cd /work/zembra && exec "$@"' sh "$@"
+    LANG=C.UTF-8 TERM=dumb sh -c 'cd /usr/src/zembra && exec "$@"' sh "$@"
 INSIDE
 )
 exec unshare --mount --propagation private bash -c "$inside" bash "$root" "$mirror" "$security" "$base_packages" \
